@@ -1,0 +1,109 @@
+#pragma once
+// The 3-D scene: the objects of the task that was computed last, which task that was, and the
+// drawing options. Hand-overs fill it, the drawing redraws from it, the sheet's click editing
+// changes it and recomputes.
+#include "core/objects.h"
+
+struct TStrecke {
+    TPunkt A, B;
+    TFarbe Farbe = 0;
+};
+struct TDreieck {
+    TPunkt A, B, C;
+    TFarbe Farbe = 0;
+};
+struct TViereck {
+    TPunkt A, B, C, D;
+    TFarbe Farbe = 0;
+};
+
+// Which task the scene shows. At most one kind at a time; `keine` after the drawing is cleared.
+enum class Szenenart {
+    keine,
+    Punkt,
+    Linie,          // Strecke
+    Teilverhaeltnis,
+    Dreieck,
+    Viereck,
+    Parallelogramm,
+    Tetraeder,
+    TetraederEbene,
+    Gerade,
+    Gerade2Punkte,
+    GeradePunkt,
+    ZweiGeraden,
+    PunktZweiGeraden,
+    Ebene,           // normal form
+    EbenePar,
+    Ebene3Punkte,
+    EbenePunkt,
+    EbeneParPunkt,
+    EbeneGerade,
+    EbeneParGerade,
+    EbeneNormEbeneNorm,
+    EbeneParEbenePar,
+    EbeneParEbeneNorm,
+    Kugel,
+    KugelV,
+    KugelGerade,
+    KugelVGerade,
+    KugelPunkt,
+    KugelVPunkt,
+    KugelEbene,       // sphere (centre form) with plane (normal form)
+    EbeneNormKugelM,
+    KugelVEbeneNorm,
+    KugelMEbenePar,
+    KugelVEbenePar,
+    KugelKugel,
+    KugelMKugelV,
+    KugelVKugelV,
+    Kugel4Punkte,
+    Skalarprodukt,
+    Vektorprodukt,
+    Spatprodukt,
+    LineareAbh2,
+    LineareAbh3,
+    LineareAbh4,
+};
+
+// The scene stores. Several tasks share a store (the segment and the line through two points
+// both use SzeneStrecke, and so on); only `art` tells which one is current.
+struct Szene {
+    Szenenart art = Szenenart::keine;
+
+    TPunkt SzenePunkt;
+    TStrecke SzeneStrecke;
+    TDreieck SzeneDreieck;
+    TViereck SzeneViereck;
+    TViereck SzeneTetraeder;
+    TGerade SzeneGerade, SzeneGerade1, SzeneGerade2;
+    TEbene SzeneEbenePar, SzeneEbenePar1, SzeneEbenePar2;
+    TEbeneNorm SzeneEbene, SzeneEbene1, SzeneEbene2;
+    TKugel SzeneKugel, SzeneKugel1, SzeneKugel2;
+    TKugelV SzeneKugelV, SzeneKugelV1, SzeneKugelV2;
+    TPunkt SzeneVek1, SzeneVek2, SzeneVek3, SzeneVek4;
+    TPunkt SzeneTeilpunkte[3];            // A, B and the dividing point T
+    TPunkt SzeneSchnittpunkte[6];         // tetrahedron edges AB, BC, AC, BD, AD, CD with the plane
+    int SzeneSchnittpunktDa[6] = {0, 0, 0, 0, 0, 0};
+};
+
+// Drawing options: the context-menu entries (all start unchecked) and the two flags that the
+// tasks set.
+struct Optionen {
+    bool Spurpunkte = false;          // "Spurpunke zeigen"
+    bool Projektionsgeraden = false;  // "Projektonsgeraden zeigen"
+    bool Ursprungslotgeraden = false; // "Ursprungslotgeraden zeigen"
+    bool KoordSchnittpunkte = false;  // "Koordinaten-Schnittpunkte zeigen"
+    bool Spurgeraden = false;         // "Spurgeraden zeigen"
+    bool Parameterdarstellung = false;// "Parameterdarstellung zeigen"
+    bool Quaderdarstellung = false;   // "Quaderdarstellung zeigen"
+    bool Quaderschnittpunkte = false; // "Quaderschnittpunkte zeigen"
+    bool HilfsQuader = false;         // "HilfsQuader zeigen"
+    bool DreieckHoehen = false;       // "Dreieck mit Höhengeraden"
+
+    bool TetraederKanten = false;     // set by the tetrahedron tasks and the sphere through 4 points
+    bool KugelEbenenpunkte = false;   // set by every sphere task, never cleared
+};
+
+// The origin as a point record: white, no name. Position vectors start here.
+inline const TPunkt UrsprungPunkt{0, 0, 0, farbe::Weiss, ""};

@@ -1,0 +1,173 @@
+#include "core/vector.h"
+
+#include "core/checked.h"
+#include "core/number_text.h"
+
+#include <cmath>
+
+namespace {
+// Writes x, y, z of erg after checking that none of them overflowed.
+void setze(TPunkt& erg, double x, double y, double z) {
+    erg.x = endlich(x);
+    erg.y = endlich(y);
+    erg.z = endlich(z);
+}
+} // namespace
+
+void Vielfaches(const TPunkt& p, double s, TPunkt& erg) { setze(erg, s * p.x, s * p.y, s * p.z); }
+
+void Summe(const TPunkt& a, const TPunkt& b, TPunkt& erg) {
+    setze(erg, a.x + b.x, a.y + b.y, a.z + b.z);
+}
+
+void Differenz(const TPunkt& a, const TPunkt& b, TPunkt& erg) {
+    TFarbe f = b.Farbe;
+    setze(erg, a.x - b.x, a.y - b.y, a.z - b.z);
+    erg.Farbe = f;
+}
+
+double Skalarprodukt(const TPunkt& a, const TPunkt& b) {
+    return endlich(a.x * b.x + a.y * b.y + a.z * b.z);
+}
+
+void Kreuzprodukt(const TPunkt& a, const TPunkt& b, TPunkt& erg) {
+    setze(erg, a.y * b.z - a.z * b.y, -(a.x * b.z - a.z * b.x), a.x * b.y - a.y * b.x);
+}
+
+double Laenge(const TPunkt& v) { return wurzel(endlich(v.x * v.x + v.y * v.y + v.z * v.z)); }
+
+double Laenge_gerundet(const TPunkt& v) {
+    double q = endlich(v.x * v.x + v.y * v.y + v.z * v.z);
+    if (q < 1e-8) return 0.0;
+    return wurzel(q);
+}
+
+void Einheitsvektor(const TPunkt& v, TPunkt& erg) {
+    double l = Laenge(v);
+    setze(erg, teile(v.x, l), teile(v.y, l), teile(v.z, l));
+}
+
+double Abstand(const TPunkt& a, const TPunkt& b) {
+    double dz = a.z - b.z, dy = a.y - b.y, dx = a.x - b.x;
+    return wurzel(endlich(dz * dz + dy * dy + dx * dx));
+}
+
+std::string AbstandText(const TPunkt& a, const TPunkt& b) { return ZahlText(Abstand(a, b)); }
+
+void Mittelpunkt(const TPunkt& a, const TPunkt& b, TPunkt& erg) {
+    TFarbe f = a.Farbe;
+    setze(erg, (a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2);
+    erg.Name = "M";
+    erg.Farbe = f;
+}
+
+void Schwerpunkt(const TPunkt& a, const TPunkt& b, const TPunkt& c, TPunkt& erg) {
+    TFarbe f = a.Farbe;
+    const double s = 1.0 / 3.0;
+    setze(erg, (a.x + b.x + c.x) * s, (a.y + b.y + c.y) * s, (a.z + b.z + c.z) * s);
+    erg.Name = "S";
+    erg.Farbe = f;
+}
+
+void Spiegelpunkt(const TPunkt& a, const TPunkt& f, TPunkt& erg) {
+    TFarbe farbe = a.Farbe;
+    setze(erg, a.x + 2 * (f.x - a.x), a.y + 2 * (f.y - a.y), a.z + 2 * (f.z - a.z));
+    erg.Name = "SpA";
+    erg.Farbe = farbe;
+}
+
+bool IstNullvektor(const TPunkt& v) { return v.x == 0 && v.y == 0 && v.z == 0; }
+
+bool GleichePunkte(const TPunkt& a, const TPunkt& b) {
+    return a.x == b.x && a.y == b.y && a.z == b.z;
+}
+
+double Winkel(const TPunkt& a, const TPunkt& b) {
+    double c = teile(Skalarprodukt(a, b), endlich(Laenge_gerundet(a) * Laenge_gerundet(b)));
+    if (c == 0) return 90.0;
+    // For a tiny c the quotient may leave the double range; arctan of it is then 90 degrees.
+    double c2 = c * c;
+    if (c2 == 0) return 90.0;
+    double q = std::fabs(1 - c2) / c2;
+    if (std::isinf(q)) return 90.0;
+    return std::atan(std::sqrt(q)) * 180.0 / PI;
+}
+
+TPunkt summe(const TPunkt& a, const TPunkt& b) {
+    TPunkt e = a;
+    Summe(a, b, e);
+    return e;
+}
+TPunkt differenz(const TPunkt& a, const TPunkt& b) {
+    TPunkt e = a;
+    Differenz(a, b, e);
+    return e;
+}
+TPunkt vielfaches(const TPunkt& p, double s) {
+    TPunkt e = p;
+    Vielfaches(p, s, e);
+    return e;
+}
+TPunkt kreuzprodukt(const TPunkt& a, const TPunkt& b) {
+    TPunkt e = a;
+    Kreuzprodukt(a, b, e);
+    return e;
+}
+
+bool IstGanzzahl(long double q) { return std::truncl(q) == q; }
+
+void Vereinfachen(TPunkt& v) {
+    double* c[3] = {&v.x, &v.y, &v.z};
+    for (int i = 0; i < 3; ++i) {
+        double k = *c[i];
+        if (k == 0) continue;
+        double* a = c[(i + 1) % 3];
+        double* b = c[(i + 2) % 3];
+        if (IstGanzzahl(static_cast<long double>(*a) / k) &&
+            IstGanzzahl(static_cast<long double>(*b) / k)) {
+            *c[i] = 1;
+            *a = *a / k;
+            *b = *b / k;
+        }
+    }
+}
+
+void Kuerzen(TPunkt& v) {
+    for (int k = 100; k >= 2; --k) {
+        long double lk = k;
+        if (IstGanzzahl(v.x / lk) && IstGanzzahl(v.y / lk) && IstGanzzahl(v.z / lk))
+            Vielfaches(v, 1.0 / k, v);
+    }
+}
+
+double Det3(const TPunkt& a, const TPunkt& b, const TPunkt& c) {
+    return endlich(a.x * (b.y * c.z - b.z * c.y) - b.x * (a.y * c.z - a.z * c.y) +
+                   c.x * (a.y * b.z - a.z * b.y));
+}
+
+void Cramer3(const TPunkt& a, const TPunkt& b, const TPunkt& c, const TPunkt& r, bool& geloest,
+             TPunkt& erg) {
+    double d = Det3(a, b, c);
+    if (d == 0) {
+        geloest = false;
+        return;
+    }
+    TPunkt ax = a, bx = b, cx = c;
+    ax.x = r.x, bx.x = r.y, cx.x = r.z;
+    TPunkt ay = a, by = b, cy = c;
+    ay.y = r.x, by.y = r.y, cy.y = r.z;
+    TPunkt az = a, bz = b, cz = c;
+    az.z = r.x, bz.z = r.y, cz.z = r.z;
+    double x = teile(Det3(ax, bx, cx), d);
+    double y = teile(Det3(ay, by, cy), d);
+    double z = teile(Det3(az, bz, cz), d);
+    setze(erg, x, y, z);
+    geloest = true;
+}
+
+double Det2_gerundet(double a, double b, double c, double d) {
+    double r = endlich(a * d - c * b);
+    if (std::fabs(r - 1) < 1e-8) return 1;
+    if (std::fabs(r) < 1e-8) return 0;
+    return r;
+}

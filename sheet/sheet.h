@@ -1,0 +1,72 @@
+#pragma once
+// The result sheet's picture (`Image1`) with its text cursor: every report writes here. The text
+// is drawn onto a picture, so it can be printed, copied and saved, and so the reports know the
+// pixel position of each number they write. Besides the picture the sheet keeps a log of every
+// text it wrote (position, colour), which tests and the headless runner read.
+#include "core/vector.h"
+#include "sheet/anchors.h"
+
+#include <QImage>
+
+#include <string>
+#include <vector>
+
+struct SheetText {
+    int x = 0, y = 0;
+    std::string text;
+    TFarbe farbe = 0;
+};
+
+class Sheet {
+public:
+    // farbig: the program-wide colour mode flag (owned by the view state).
+    Sheet(int breite, int hoehe, const bool& farbig);
+
+    // Replaces the picture by a blank one of the new size (the window sizes it at creation).
+    void setGroesse(int breite, int hoehe);
+    const QImage& bild() const { return bild_; }
+    int breite() const { return bild_.width(); }
+    int hoehe() const { return bild_.height(); }
+
+    // Resets the canvas (Courier New 8 pt, black, white brush), fills the picture white, clears
+    // the text log and the anchors, and writes "Ergebnisse:" at (4, 1).
+    void loeschen();
+
+    // Text cursor. h is the text height of "M", measured on every use.
+    int h() const;
+    void Gety(int& y) const; // line below the last text written
+    void next_zeile(int& y) const;
+    void newLine(int& y) const;
+    void movey(int n, int& y) const;
+    void u(int& y); // 32 minus signs at x = 4, then one row down
+
+    void Outtext(int x, int y, const std::string& text);
+    void Outtextln(int x, int& y, const std::string& text);
+    // name(x/y/z) at (x, y); anker may be null (not editable).
+    void Punkt_ausgeben(const TPunkt& P, int x, PunktAnker* anker, int y);
+    // The vector as a bracketed column of three rows from (x, y); w := column width in characters.
+    void Vector_ausgeben(const TPunkt& V, int x, int& w, SpaltenAnker* anker, int y);
+    // Font colour c in colour mode, black otherwise.
+    void Schriftfarbe(TFarbe c);
+
+    // Canvas measurements in the current font.
+    int textBreite(const std::string& text) const;
+    int textHoehe(const std::string& text) const;
+    int breiteM() const { return textBreite("M"); }
+
+    // Everything written since the last loeschen, in writing order (includes "Ergebnisse:").
+    const std::vector<SheetText>& protokoll() const { return protokoll_; }
+    // The log as text rows: texts grouped by their y, ordered by x, laid out in columns of the
+    // width of "M". One string per row, top to bottom, without empty rows.
+    std::vector<std::string> zeilen() const;
+
+    Ankerbuch anker;       // input-number anchors of the current report
+    std::string dText;     // the text of the last plane constant written with box
+
+private:
+    QImage bild_;
+    const bool& farbig_;
+    TFarbe schriftfarbe_ = 0;
+    int letztesY_ = 0; // y of the last text written (the pen position)
+    std::vector<SheetText> protokoll_;
+};

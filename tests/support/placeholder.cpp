@@ -1,0 +1,2 @@
+// Keeps the test support library non-empty until its first real source lands.
+namespace {}
