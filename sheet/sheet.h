@@ -6,8 +6,10 @@
 #include "core/vector.h"
 #include "sheet/anchors.h"
 
+#include <QFont>
 #include <QImage>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,18 +55,31 @@ public:
     int textBreite(const std::string& text) const;
     int textHoehe(const std::string& text) const;
     int breiteM() const { return textBreite("M"); }
+    // The canvas font as it stands (set by loeschen).
+    const QFont& schrift() const { return schrift_; }
+    // The current font colour (black whenever the colour mode is off).
+    TFarbe schriftfarbe() const { return schriftfarbe_; }
 
     // Everything written since the last loeschen, in writing order (includes "Ergebnisse:").
     const std::vector<SheetText>& protokoll() const { return protokoll_; }
-    // The log as text rows: texts grouped by their y, ordered by x, laid out in columns of the
-    // width of "M". One string per row, top to bottom, without empty rows.
+    // The log as text rows: texts grouped by their y, laid out in columns of the width of "M"
+    // (column = round(x / width("M"))), later texts over earlier ones as on the picture. One
+    // string per row, top to bottom, without trailing blanks and without empty rows.
     std::vector<std::string> zeilen() const;
 
-    Ankerbuch anker;       // input-number anchors of the current report
-    std::string dText;     // the text of the last plane constant written with box
+    // Called after every change of the picture (clearing, resizing, each text written), so that
+    // a window showing it can repaint.
+    std::function<void()> geaendert;
+
+    Ankerbuch anker;   // input-number anchors of the current report
+    std::string dText; // the text of the last plane constant written with box
 
 private:
+    void leinwandZuruecksetzen();
+    void meldeAenderung() const;
+
     QImage bild_;
+    QFont schrift_;
     const bool& farbig_;
     TFarbe schriftfarbe_ = 0;
     int letztesY_ = 0; // y of the last text written (the pen position)
