@@ -1,2 +1,4 @@
 // Placeholder entry point until the main window lands.
-int main() { return 0; }
+int main() {
+    return 0;
+}

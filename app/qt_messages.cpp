@@ -1,0 +1,49 @@
+#include "app/qt_messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+const char* const Programmtitel = "Quillon";
+const char* const Fehlertitel = "Fehler";
+
+int zeigen(QMessageBox::Icon symbol, const char* titel, const std::string& text,
+           QMessageBox::StandardButtons knoepfe) {
+    QMessageBox box(symbol, QString::fromUtf8(titel), alsAnzeigetext(text), knoepfe,
+                    QApplication::activeWindow());
+    return box.exec();
+}
+
+} // namespace
+
+QString alsAnzeigetext(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}
+
+void QtMeldungen::piep() {
+    QApplication::beep();
+}
+
+void QtMeldungen::fehlerBox(const std::string& text) {
+    zeigen(QMessageBox::Critical, Fehlertitel, text, QMessageBox::Ok);
+}
+
+void QtMeldungen::ausnahmeBox(const std::string& text) {
+    zeigen(QMessageBox::Critical, Programmtitel, text, QMessageBox::Ok);
+}
+
+void QtMeldungen::abbrechenBox(const std::string& text) {
+    zeigen(QMessageBox::Critical, Fehlertitel, text, QMessageBox::Cancel);
+}
+
+void QtMeldungen::infoBox(const std::string& text) {
+    zeigen(QMessageBox::Information, Programmtitel, text, QMessageBox::Ok);
+}
+
+bool QtMeldungen::frageJaNein(const std::string& text) {
+    return zeigen(QMessageBox::Question, Programmtitel, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
