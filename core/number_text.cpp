@@ -6,8 +6,20 @@
 #include <cmath>
 #include <cstdio>
 
+namespace {
+// True when x lies exactly halfway between two thousandths, that is x = (2k + 1)/2000. The
+// product x·2000 needs at most 60 significant bits, so it is exact in extended precision.
+bool genau_halb(double x) {
+    const long double t = static_cast<long double>(x) * 2000;
+    return std::truncl(t) == t && std::fmod(t, 2.0L) != 0;
+}
+} // namespace
+
 std::string Zahl9_3(double x) {
     endlich(x);
+    // An exact tie is rounded away from zero (0.0625 gives 0.063, as on paper), not to the even
+    // neighbour as the C library does: the next double away from zero lies beyond the tie.
+    if (genau_halb(x)) x = std::nextafter(x, x > 0 ? HUGE_VAL : -HUGE_VAL);
     char buf[64];
     // Beyond 1e36 the fixed-point text would run to dozens of digits; such values never come
     // from typed input, so they are written in exponent form instead.
@@ -27,7 +39,9 @@ std::string trimmen(std::string s) {
 }
 } // namespace
 
-std::string Zahl9_3_getrimmt(double x) { return trimmen(Zahl9_3(x)); }
+std::string Zahl9_3_getrimmt(double x) {
+    return trimmen(Zahl9_3(x));
+}
 
 std::string ZahlText(double x) {
     std::string s = trimmen(Zahl9_3(x));

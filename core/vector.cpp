@@ -14,7 +14,9 @@ void setze(TPunkt& erg, double x, double y, double z) {
 }
 } // namespace
 
-void Vielfaches(const TPunkt& p, double s, TPunkt& erg) { setze(erg, s * p.x, s * p.y, s * p.z); }
+void Vielfaches(const TPunkt& p, double s, TPunkt& erg) {
+    setze(erg, s * p.x, s * p.y, s * p.z);
+}
 
 void Summe(const TPunkt& a, const TPunkt& b, TPunkt& erg) {
     setze(erg, a.x + b.x, a.y + b.y, a.z + b.z);
@@ -34,7 +36,9 @@ void Kreuzprodukt(const TPunkt& a, const TPunkt& b, TPunkt& erg) {
     setze(erg, a.y * b.z - a.z * b.y, -(a.x * b.z - a.z * b.x), a.x * b.y - a.y * b.x);
 }
 
-double Laenge(const TPunkt& v) { return wurzel(endlich(v.x * v.x + v.y * v.y + v.z * v.z)); }
+double Laenge(const TPunkt& v) {
+    return wurzel(endlich(v.x * v.x + v.y * v.y + v.z * v.z));
+}
 
 double Laenge_gerundet(const TPunkt& v) {
     double q = endlich(v.x * v.x + v.y * v.y + v.z * v.z);
@@ -52,7 +56,9 @@ double Abstand(const TPunkt& a, const TPunkt& b) {
     return wurzel(endlich(dz * dz + dy * dy + dx * dx));
 }
 
-std::string AbstandText(const TPunkt& a, const TPunkt& b) { return ZahlText(Abstand(a, b)); }
+std::string AbstandText(const TPunkt& a, const TPunkt& b) {
+    return ZahlText(Abstand(a, b));
+}
 
 void Mittelpunkt(const TPunkt& a, const TPunkt& b, TPunkt& erg) {
     TFarbe f = a.Farbe;
@@ -76,7 +82,9 @@ void Spiegelpunkt(const TPunkt& a, const TPunkt& f, TPunkt& erg) {
     erg.Farbe = farbe;
 }
 
-bool IstNullvektor(const TPunkt& v) { return v.x == 0 && v.y == 0 && v.z == 0; }
+bool IstNullvektor(const TPunkt& v) {
+    return v.x == 0 && v.y == 0 && v.z == 0;
+}
 
 bool GleichePunkte(const TPunkt& a, const TPunkt& b) {
     return a.x == b.x && a.y == b.y && a.z == b.z;
@@ -114,7 +122,9 @@ TPunkt kreuzprodukt(const TPunkt& a, const TPunkt& b) {
     return e;
 }
 
-bool IstGanzzahl(long double q) { return std::truncl(q) == q; }
+bool IstGanzzahl(long double q) {
+    return std::truncl(q) == q;
+}
 
 void Vereinfachen(TPunkt& v) {
     double* c[3] = {&v.x, &v.y, &v.z};
@@ -125,18 +135,26 @@ void Vereinfachen(TPunkt& v) {
         double* b = c[(i + 2) % 3];
         if (IstGanzzahl(static_cast<long double>(*a) / k) &&
             IstGanzzahl(static_cast<long double>(*b) / k)) {
+            // The quotients are whole in extended precision but may still leave the double
+            // range (1e300 / 1e-300).
             *c[i] = 1;
-            *a = *a / k;
-            *b = *b / k;
+            *a = teile(*a, k);
+            *b = teile(*b, k);
         }
     }
 }
 
 void Kuerzen(TPunkt& v) {
     for (int k = 100; k >= 2; --k) {
-        long double lk = k;
-        if (IstGanzzahl(v.x / lk) && IstGanzzahl(v.y / lk) && IstGanzzahl(v.z / lk))
-            Vielfaches(v, 1.0 / k, v);
+        const long double lk = k;
+        if (IstGanzzahl(v.x / lk) && IstGanzzahl(v.y / lk) && IstGanzzahl(v.z / lk)) {
+            // Multiplied by 1/k in extended precision: with a double 1/k, 6·(1/3) would come out
+            // as 1.9999999999999998 instead of 2.
+            const long double f = 1.0L / lk;
+            v.x = static_cast<double>(v.x * f);
+            v.y = static_cast<double>(v.y * f);
+            v.z = static_cast<double>(v.z * f);
+        }
     }
 }
 

@@ -68,7 +68,11 @@ TPunkt vielfaches(const TPunkt& p, double s);
 TPunkt kreuzprodukt(const TPunkt& a, const TPunkt& b);
 
 // --- Simple forms ---
+// For x, y, z in turn: when the other two components divided by this one are whole numbers, this
+// component becomes 1 and the others are divided by its old value (a negative factor reverses the
+// orientation; 0 / −2 gives −0). MathError when a quotient leaves the double range.
 void Vereinfachen(TPunkt& v);
+// Divides out the common whole-number factors k = 100, 99, …, 2 in this order.
 void Kuerzen(TPunkt& v);
 
 // True when q is a whole number, tested in the highest precision available.
