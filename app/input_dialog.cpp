@@ -113,8 +113,11 @@ void InputDialog::addLine(const DialogLine& line) {
             auto* label = new QLabel(QString::fromStdString(item.text), this);
             if (!item.objectName.empty())
                 label->setObjectName(QString::fromStdString(item.objectName));
-            bool raised = item.kind == DialogItem::Kind::Raised;
-            row->addWidget(label, 0, raised ? Qt::AlignTop : Qt::AlignVCenter);
+            // An exponent stands half a line above the middle of its line: the empty margin
+            // below the text pushes it up while the label stays vertically centred.
+            if (item.kind == DialogItem::Kind::Raised)
+                label->setContentsMargins(0, 0, 0, fontMetrics().height());
+            row->addWidget(label, 0, Qt::AlignVCenter);
             break;
         }
         case DialogItem::Kind::Fields: {
