@@ -178,3 +178,94 @@ TEST(Lage_zweier_Geraden, SkewGivesFeetPerpendicularAndDistance) {
     expectKoord(l.Stuetz, 0, 0, 0);
     EXPECT_EQ(S.Name, "alt");
 }
+
+TEST(Lage_zweier_Geraden, IdenticalOnlyAtDistanceExactlyZero) {
+    std::string wort, text;
+    TPunkt S, L1, L2;
+    TGerade l;
+    const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 2, 3));
+    Lage_zweier_Geraden(g, gerade(punkt(2, 4, 6 + 1e-12), punkt(1, 2, 3)), wort, text, S, L1, L2,
+                        l);
+    EXPECT_EQ(wort, lage::parallel);
+    EXPECT_EQ(text, "    0.000");
+}
+
+TEST(Lage_zweier_Geraden, CoplanarWithinFiveTimesTenToTheMinusEleven) {
+    std::string wort, text;
+    TPunkt S, L1, L2;
+    TGerade l;
+    const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 0, 0));
+    Lage_zweier_Geraden(g, gerade(punkt(0, 1, 1e-11), punkt(0, 1, 0)), wort, text, S, L1, L2, l);
+    EXPECT_EQ(wort, lage::schneidend);
+    expectKoord(S, 0, 0, 0);
+    Lage_zweier_Geraden(g, gerade(punkt(0, 1, 1e-10), punkt(0, 1, 0)), wort, text, S, L1, L2, l);
+    EXPECT_EQ(wort, lage::windschief);
+}
+
+TEST(Treffgerade, MeetingLineThroughPAndBothLines) {
+    const TPunkt P = punkt(0, 0, 1, 0x5A, "P");
+    const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 0, 0));
+    int code = 0;
+    TGerade f;
+    TPunkt S, T;
+    // The plane of P and g is x2 = 0; h meets it in (0, 0, −1).
+    Treffgerade(P, g, gerade(punkt(0, 1, 0), punkt(0, 1, 1)), code, f, S, T);
+    EXPECT_EQ(code, 1);
+    expectKoord(S, 0, 0, -1);
+    expectKoord(T, 0, 0, 0);
+    expectKoord(f.Stuetz, 0, 0, 1);
+    expectKoord(f.Richtung, 0, 0, -2);
+    EXPECT_EQ(f.Name, "f:");
+    EXPECT_EQ(S.Name, "S");
+    EXPECT_EQ(T.Name, "T");
+    EXPECT_EQ(f.Farbe, 0x5Au);
+    EXPECT_EQ(S.Farbe, 0x5Au);
+    EXPECT_EQ(T.Farbe, 0x5Au);
+}
+
+TEST(Treffgerade, NoMeetingLineLeavesTheRecordsUntouched) {
+    const TPunkt P = punkt(0, 0, 1);
+    const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 0, 0));
+    int code = 0;
+    TGerade f;
+    f.Name = "alt";
+    TPunkt S = punkt(7, 7, 7, 0, "alt"), T = punkt(7, 7, 7, 0, "alt");
+    Treffgerade(punkt(5, 0, 0), g, gerade(punkt(0, 1, 0), punkt(0, 1, 1)), code, f, S, T);
+    EXPECT_EQ(code, 2); // P on g
+    Treffgerade(P, g, gerade(punkt(0, 1, 0), punkt(1, 0, 1)), code, f, S, T);
+    EXPECT_EQ(code, 3); // h parallel to the plane x2 = 0
+    Treffgerade(P, g, gerade(punkt(0, 1, 0), punkt(1, 0, 0)), code, f, S, T);
+    EXPECT_EQ(code, 3); // h parallel to g
+    // h meets the plane in S = (3, 0, 1): S − P runs parallel to g, f never meets g.
+    Treffgerade(P, g, gerade(punkt(3, 1, 1), punkt(0, 1, 0)), code, f, S, T);
+    EXPECT_EQ(code, 3);
+    // h passes through P itself: S = P, no direction for f.
+    Treffgerade(P, g, gerade(punkt(0, 1, 1), punkt(0, 1, 0)), code, f, S, T);
+    EXPECT_EQ(code, 3);
+    EXPECT_EQ(f.Name, "alt");
+    EXPECT_EQ(S.Name, "alt");
+    EXPECT_EQ(T.Name, "alt");
+    expectKoord(T, 7, 7, 7);
+}
+
+TEST(Spiegelgerade_an_Ebene, MirrorsSupportPointAndSecondPoint) {
+    const TEbeneNorm e = ebene(punkt(0, 0, 1), 1);
+    TGerade s;
+    Spiegelgerade_an_Ebene(gerade(punkt(0, 0, 0), punkt(1, 0, 1), 0x3C), e, s);
+    expectKoord(s.Stuetz, 0, 0, 2);
+    expectKoord(s.Richtung, 1, 0, -1);
+    EXPECT_EQ(s.Stuetz.Name, "P`");
+    EXPECT_EQ(s.Name, "s: ");
+    EXPECT_EQ(s.Farbe, 0x3Cu);
+    // A line parallel to the plane keeps its direction.
+    Spiegelgerade_an_Ebene(gerade(punkt(0, 0, 3), punkt(1, 0, 0)), e, s);
+    expectKoord(s.Stuetz, 0, 0, -1);
+    expectKoord(s.Richtung, 1, 0, 0);
+    // A tiny normal (squared length below 1e-8) still gives the true mirror image.
+    Spiegelgerade_an_Ebene(gerade(punkt(0, 0, 0), punkt(1, 0, 0)), ebene(punkt(0, 0, 1e-5), 1e-5),
+                           s);
+    expectKoord(s.Stuetz, 0, 0, 2);
+    EXPECT_THROW(
+        Spiegelgerade_an_Ebene(gerade(punkt(0, 0, 0), punkt(1, 0, 0)), ebene(punkt(0, 0, 0), 1), s),
+        MathError);
+}
