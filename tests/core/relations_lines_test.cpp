@@ -149,6 +149,16 @@ TEST(Lage_zweier_Geraden, IntersectingGivesSInTheColourOfG) {
     EXPECT_EQ(S.Name, "S");
     EXPECT_EQ(S.Farbe, 0x66u);
     EXPECT_EQ(text, "unberührt");
+    // First denominator 0: the second elimination gives t.
+    Lage_zweier_Geraden(gerade(punkt(1, 0, 0), punkt(0, 1, 0)),
+                        gerade(punkt(1, 2, 3), punkt(0, 0, 1)), wort, text, S, L1, L2, l);
+    EXPECT_EQ(wort, lage::schneidend);
+    expectKoord(S, 1, 2, 0);
+    // First two denominators 0: the third gives t.
+    Lage_zweier_Geraden(gerade(punkt(0, 5, 0), punkt(0, 0, 1)),
+                        gerade(punkt(0, 5, 3), punkt(1, 0, 0)), wort, text, S, L1, L2, l);
+    EXPECT_EQ(wort, lage::schneidend);
+    expectKoord(S, 0, 5, 3);
 }
 
 TEST(Lage_zweier_Geraden, SkewGivesFeetPerpendicularAndDistance) {
