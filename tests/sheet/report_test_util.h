@@ -69,10 +69,6 @@ inline const SheetText* findeTeil(const Sheet& s, const std::string& teil) {
     return nullptr;
 }
 
-inline bool geschrieben(const Sheet& s, const std::string& text) {
-    return finde(s, text);
-}
-
 // How many rows lie between the first texts a and b (1 = b stands on the row below a).
 inline int zeilenAbstand(const Sheet& s, const std::string& a, const std::string& b) {
     const SheetText* ta = finde(s, a);
@@ -97,13 +93,15 @@ inline char zeichenBei(const Sheet& s, int X, int Y) {
     return c;
 }
 
-// Points inside an anchor where a click changes one number.
+// The character under a click inside an anchor: in a column, the right edge of row `zeile`
+// (the last character of that component); in a field, its left edge (the number's first
+// character).
 inline char inSpalte(const Sheet& s, const SpaltenAnker& a, int zeile) {
     const int oben[3] = {a.y0, a.y1, a.y2};
-    return zeichenBei(s, (a.links + a.rechts) / 2 + 1, oben[zeile] + s.h() / 2);
+    return zeichenBei(s, a.rechts - 1, oben[zeile] + s.h() / 2);
 }
 inline char imFeld(const Sheet& s, const FeldAnker& a) {
-    return zeichenBei(s, (a.links + a.rechts) / 2, (a.oben + a.unten) / 2);
+    return zeichenBei(s, a.links + 1, (a.oben + a.unten) / 2);
 }
 
 } // namespace berichttest

@@ -42,44 +42,32 @@ TEbeneNorm ebene(double nx, double ny, double nz, double d) {
 
 } // namespace
 
-TEST(KugelBericht, VektorformWirdAlsMittelpunktUndRadiusGeschrieben) {
+TEST(KugelBericht, KugelAllein) {
     TestBlatt b;
     Ergebnis_KugelV(b.s, kugelV(2, 4, 6, -10), b.x, b.y);
-    const auto t = texte(b.s);
     // m = a/2 = (1, 2, 3), r = sqrt(1 + 4 + 9 - 10) = 2; only |m.x| and |m.y| are <= 2, so the
     // circles lie in x1 = 0 and x2 = 0; |m| = sqrt(14) = 3.7417.
-    EXPECT_TRUE(inFolge(t, {"Kugel", "Mittelpunkt der Kugel: ", "M(1/2/3)", "Radius: r = 2.000",
-                            "Schnittkreise mit der Koordinatenebenen:", "M23(0/2/3)", "M13(1/0/3)",
-                            "Abstand vom Ursprung: d = 3.742", "Usprungsgerade durch M:"}));
-    EXPECT_FALSE(findeTeil(b.s, "M12("));
+    EXPECT_TRUE(amStueck(texte(b.s),
+                         {"Mittelpunkt der Kugel: ", "M(1/2/3)", "Radius: r = 2.000",
+                          "Schnittkreise mit der Koordinatenebenen:", "M23(0/2/3)", "M13(1/0/3)",
+                          "Abstand vom Ursprung: d = 3.742", "Usprungsgerade durch M:"}));
+    EXPECT_EQ(zeilenAbstand(b.s, "Radius: r = 2.000", "Schnittkreise mit der Koordinatenebenen:"),
+              2);
     ASSERT_TRUE(findeTeil(b.s, "x +10 = 0"));
     EXPECT_EQ(findeTeil(b.s, "x +10 = 0")->farbe, farbe::Schwarz);
-    EXPECT_EQ(zeilenAbstand(b.s, "Mittelpunkt der Kugel: ", "M(1/2/3)"), 1);
-    EXPECT_EQ(zeilenAbstand(b.s, "M(1/2/3)", "Radius: r = 2.000"), 1);
-
+    EXPECT_EQ(findeTeil(b.s, ") = 2")->farbe, farbe::Dunkelrot);
     // The given vector form is clickable, the computed centre form is not.
-    EXPECT_TRUE(b.s.anker.kugelA[0].gesetzt);
-    EXPECT_TRUE(b.s.anker.kugelC[0].gesetzt);
-    EXPECT_FALSE(b.s.anker.kugelM[0].gesetzt);
-    EXPECT_FALSE(b.s.anker.kugelR[0].gesetzt);
-    EXPECT_EQ(inSpalte(b.s, b.s.anker.kugelA[0], 0), '2');
     EXPECT_EQ(inSpalte(b.s, b.s.anker.kugelA[0], 2), '6');
-}
+    EXPECT_EQ(imFeld(b.s, b.s.anker.kugelC[0]), '1');
+    EXPECT_FALSE(b.s.anker.kugelM[0].gesetzt || b.s.anker.kugelR[0].gesetzt);
 
-TEST(KugelBericht, MittelpunktsformIstHervorgehobenUndAnklickbar) {
-    TestBlatt b;
-    Ergebnis_Kugel(b.s, kugel(1, 2, 3, 2), b.x, b.y);
-    EXPECT_TRUE(findeTeil(b.s, "x +10 = 0")); // a = 2m, c = r² - m·m = 4 - 14
-    EXPECT_TRUE(b.s.anker.kugelM[0].gesetzt);
-    EXPECT_FALSE(b.s.anker.kugelA[0].gesetzt);
-    EXPECT_EQ(inSpalte(b.s, b.s.anker.kugelM[0], 0), '1');
-    EXPECT_EQ(inSpalte(b.s, b.s.anker.kugelM[0], 1), '2');
-    EXPECT_EQ(inSpalte(b.s, b.s.anker.kugelM[0], 2), '3');
-    EXPECT_EQ(imFeld(b.s, b.s.anker.kugelR[0]), '2');
-    const SheetText* radius = findeTeil(b.s, ") = 2");
-    ASSERT_TRUE(radius);
-    EXPECT_EQ(radius->farbe, farbe::Dunkelrot);
-    EXPECT_EQ(finde(b.s, "Mittelpunkt der Kugel: ")->farbe, farbe::Schwarz);
+    TestBlatt m;
+    Ergebnis_Kugel(m.s, kugel(1, 2, 3, 2), m.x, m.y);
+    EXPECT_EQ(texte(m.s), texte(b.s)); // c = r² - m·m = -10: the same sheet
+    EXPECT_EQ(inSpalte(m.s, m.s.anker.kugelM[0], 0), '1');
+    EXPECT_EQ(inSpalte(m.s, m.s.anker.kugelM[0], 1), '2');
+    EXPECT_EQ(imFeld(m.s, m.s.anker.kugelR[0]), '2');
+    EXPECT_FALSE(m.s.anker.kugelA[0].gesetzt || m.s.anker.kugelC[0].gesetzt);
 }
 
 TEST(KugelBericht, PunktAusserhalbMitPolarebeneKreisUndKegel) {
@@ -97,10 +85,8 @@ TEST(KugelBericht, PunktAusserhalbMitPolarebeneKreisUndKegel) {
             "Tangetialkegel vom Pol aus:", "Volumen = 19.302", "Gerade durch P und M (Mk):"}));
     EXPECT_TRUE(findeTeil(b.s, "x - 14 = 0"));
     EXPECT_EQ(zeilenAbstand(b.s, "Punkt außerhalb der Kugel !", "Tangential oder Polarebene:"), 2);
-    EXPECT_EQ(zeilenAbstand(b.s, "Schnittkreisfläche: A = 18.096", "Abstand: Pol-Polarebene:"), 2);
     EXPECT_EQ(finde(b.s, "P(1/1/6)")->farbe, farbe::Dunkelrot);
     EXPECT_EQ(finde(b.s, "Punkt außerhalb der Kugel !")->farbe, farbe::Schwarz);
-    EXPECT_TRUE(b.s.anker.punkt[0].gesetzt);
     EXPECT_EQ(zeichenBei(b.s, b.s.anker.punkt[0].x3 + 1, b.s.anker.punkt[0].y + 2), '6');
 }
 
@@ -116,17 +102,15 @@ TEST(KugelBericht, PunktAufInnerhalbUndImMittelpunkt) {
         EXPECT_TRUE(inFolge(
             t, {"Schnittkreis:", "Mk(1/1/4)", "Radius: r = 0", "Gerade durch P und M (Mk):"}));
         EXPECT_TRUE(findeTeil(b.s, "x - 4 = 0"));
-        EXPECT_FALSE(findeTeil(b.s, "Schnittkreisfläche"));
-        EXPECT_FALSE(geschrieben(b.s, "Abstand: Pol-Polarebene:"));
-        EXPECT_FALSE(geschrieben(b.s, "Tangetialkegel vom Pol aus:"));
+        EXPECT_FALSE(findeTeil(b.s, "Schnittkreisfläche") || findeTeil(b.s, "Pol-Polarebene") ||
+                     findeTeil(b.s, "Tangetialkegel"));
     }
     {
         TestBlatt b;
         Ergebnis_Kugel_Punkt(b.s, kugel(1, 1, 1, 3), punkt(1, 1, 2, 0, "P"), b.x, b.y);
         EXPECT_TRUE(amStueck(
             texte(b.s), {"P(1/1/2)", "Punkt innerhalb der Kugel", "Gerade durch P und M (Mk):"}));
-        EXPECT_FALSE(geschrieben(b.s, "Tangential oder Polarebene:"));
-        EXPECT_EQ(zeilenAbstand(b.s, "Punkt innerhalb der Kugel", "Gerade durch P und M (Mk):"), 2);
+        EXPECT_FALSE(findeTeil(b.s, "Tangential"));
     }
     {
         // At the centre: no line through P and M. Given in vector form a = (2, 2, 2), c = 6.
@@ -136,9 +120,8 @@ TEST(KugelBericht, PunktAufInnerhalbUndImMittelpunkt) {
         EXPECT_TRUE(inFolge(t, {"M(1/1/1)", "Radius: r = 3.000", "Punkt:", "P(1/1/1)",
                                 "Punkt innerhalb der Kugel"}));
         EXPECT_EQ(t.back(), "Punkt innerhalb der Kugel");
-        EXPECT_TRUE(b.s.anker.kugelA[0].gesetzt);
+        EXPECT_TRUE(b.s.anker.kugelA[0].gesetzt && b.s.anker.punkt[0].gesetzt);
         EXPECT_FALSE(b.s.anker.kugelM[0].gesetzt);
-        EXPECT_TRUE(b.s.anker.punkt[0].gesetzt);
     }
 }
 
@@ -155,11 +138,6 @@ TEST(KugelBericht, GeradeSchneidetKugel) {
                              "Abstand der Schnittpunkte: d =8", "Entfernteste Punkte von g auf K:",
                              "F1(0/5/0)", "F2(0/-5/0)", "Lot von M auf g:"}));
     EXPECT_EQ(t.back(), "L(0/3/0)");
-    EXPECT_EQ(
-        zeilenAbstand(b.s, "Abstand der Schnittpunkte: d =8", "Entfernteste Punkte von g auf K:"),
-        2);
-    EXPECT_TRUE(b.s.anker.gerade[0][0].gesetzt);
-    EXPECT_TRUE(b.s.anker.gerade[0][1].gesetzt);
     EXPECT_TRUE(b.s.anker.kugelM[0].gesetzt);
     EXPECT_EQ(inSpalte(b.s, b.s.anker.gerade[0][1], 0), '1');
 }
@@ -204,12 +182,9 @@ TEST(KugelBericht, GeradeVerfehltKugelMitTangentialebenen) {
                             "-----------------------------", "Entfernteste Punkte von g auf K:",
                             "F1(0/0/5)", "F2(0/0/-5)", "Lot von M auf g:", "L(0/0/10)"}));
     EXPECT_EQ(zeilenAbstand(b.s, "d = 10.000", "Tangentialebenen von g an K:"), 2);
-    EXPECT_EQ(zeilenAbstand(b.s, "B2(0/-4.33/2.5)", "Tangetialebenen:"), 2);
     // The given vector form and the line are clickable.
-    EXPECT_TRUE(b.s.anker.kugelA[0].gesetzt);
-    EXPECT_TRUE(b.s.anker.kugelC[0].gesetzt);
+    EXPECT_TRUE(b.s.anker.kugelA[0].gesetzt && b.s.anker.kugelC[0].gesetzt);
     EXPECT_FALSE(b.s.anker.kugelM[0].gesetzt);
-    EXPECT_TRUE(b.s.anker.gerade[0][0].gesetzt);
     EXPECT_EQ(inSpalte(b.s, b.s.anker.gerade[0][0], 2), '0'); // the 10 of (0, 0, 10)
 }
 
@@ -230,9 +205,7 @@ TEST(KugelBericht, EbeneSchneidetKugelMitPol) {
                      "Tangetialkegel vom Pol aus:", "Volumen = 89.361"}));
     EXPECT_EQ(zeilenAbstand(b.s, "Schnittkreisfläche: A = 50.265", "Pol:"), 2);
     // Sphere and plane in normal form are clickable, the computed parameter form is not.
-    EXPECT_TRUE(b.s.anker.kugelM[0].gesetzt);
-    EXPECT_TRUE(b.s.anker.normale[0].gesetzt);
-    EXPECT_TRUE(b.s.anker.d[0].gesetzt);
+    EXPECT_TRUE(b.s.anker.kugelM[0].gesetzt && b.s.anker.normale[0].gesetzt);
     EXPECT_FALSE(b.s.anker.ebenePar[0][0].gesetzt);
     EXPECT_EQ(imFeld(b.s, b.s.anker.d[0]), '4');
 }
@@ -282,9 +255,8 @@ TEST(KugelBericht, EbeneInParameterformIstAnklickbar) {
     Ergebnis_KugelM_EbenePAR(b.s, kugel(1, 1, 1, 5), E, b.x, b.y);
     EXPECT_TRUE(inFolge(texte(b.s), {"Ebene:", "Abstand vom Ursprung: d = 4.000",
                                      "Abstand vom KugelMittelpunkt e = 3.000", "Mk(1/1/4)"}));
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(b.s.anker.ebenePar[0][i].gesetzt) << i;
-    EXPECT_FALSE(b.s.anker.normale[0].gesetzt);
-    EXPECT_FALSE(b.s.anker.d[0].gesetzt);
+    EXPECT_TRUE(b.s.anker.ebenePar[0][1].gesetzt && b.s.anker.ebenePar[0][2].gesetzt);
+    EXPECT_FALSE(b.s.anker.normale[0].gesetzt || b.s.anker.d[0].gesetzt);
     EXPECT_EQ(inSpalte(b.s, b.s.anker.ebenePar[0][0], 2), '4');
 }
 
@@ -350,9 +322,7 @@ TEST(KugelBericht, ZweiKugelnKopfUndVorzeichenDerEbene) {
                             "Abstand Kugelmittelpunkte: e = 0.000"}));
     EXPECT_TRUE(findeTeil(b.s, "x - -3 = 0")); // d = 3 - 3 + 1 - 4
     EXPECT_EQ(zeilenAbstand(b.s, "Radius: r = 1.000", "Abstand vom Ursprung: d = 1.732"), 2);
-    EXPECT_TRUE(b.s.anker.kugelM[0].gesetzt);
-    EXPECT_TRUE(b.s.anker.kugelM[1].gesetzt);
-    EXPECT_TRUE(b.s.anker.kugelR[1].gesetzt);
+    EXPECT_TRUE(b.s.anker.kugelM[0].gesetzt && b.s.anker.kugelM[1].gesetzt);
     EXPECT_FALSE(b.s.anker.kugelA[0].gesetzt);
     EXPECT_EQ(imFeld(b.s, b.s.anker.kugelR[1]), '2');
     // Both forms of both spheres are input colour: c1 = 1 - 3, c2 = 4 - 3.
@@ -377,11 +347,8 @@ TEST(KugelBericht, GleicheKugelnSindIdentisch) {
         TestBlatt b;
         Ergebnis_KugelM_KugelV(b.s, kugel(1, 2, 3, 2), kugelV(2, 4, 6, -10), b.x, b.y);
         EXPECT_EQ(texte(b.s).back(), "K1 und K2 sind identisch !");
-        EXPECT_TRUE(b.s.anker.kugelM[0].gesetzt);
-        EXPECT_FALSE(b.s.anker.kugelA[0].gesetzt);
-        EXPECT_TRUE(b.s.anker.kugelA[1].gesetzt);
-        EXPECT_TRUE(b.s.anker.kugelC[1].gesetzt);
-        EXPECT_FALSE(b.s.anker.kugelM[1].gesetzt);
+        EXPECT_TRUE(b.s.anker.kugelM[0].gesetzt && b.s.anker.kugelA[1].gesetzt);
+        EXPECT_FALSE(b.s.anker.kugelA[0].gesetzt || b.s.anker.kugelM[1].gesetzt);
     }
 }
 
@@ -391,7 +358,7 @@ TEST(KugelBericht, BeruehrendeKugelnMitRundungZeigenDenBeruehrpunkt) {
     TestBlatt b;
     Ergebnis_Kugel_Kugel(b.s, kugel(0, 0, 0, 0.1), kugel(0.2, 0, 0, 0.1), b.x, b.y);
     EXPECT_TRUE(amStueck(texte(b.s), {"Schnittkreis:", "Mk(0.1/0/0)", "Radius: rk = 0.000"}));
-    EXPECT_TRUE(geschrieben(b.s, "K1 und K2 berühren sich !"));
+    EXPECT_TRUE(finde(b.s, "K1 und K2 berühren sich !"));
 }
 
 TEST(KugelBericht, KugelDurchVierPunkte) {
@@ -412,10 +379,8 @@ TEST(KugelBericht, KugelDurchVierPunkte) {
     EXPECT_EQ(zeilenAbstand(b.s, "D(0/0/1)", "--------------------------------"), 2);
     EXPECT_EQ(finde(b.s, "C(0/1/0)")->farbe, farbe::Dunkelrot);
     // The points are clickable, the computed sphere is not.
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(b.s.anker.punkt[i].gesetzt) << i;
-    EXPECT_FALSE(b.s.anker.kugelM[0].gesetzt);
-    EXPECT_FALSE(b.s.anker.kugelR[0].gesetzt);
-    EXPECT_FALSE(b.s.anker.kugelA[0].gesetzt);
+    EXPECT_TRUE(b.s.anker.punkt[0].gesetzt && b.s.anker.punkt[3].gesetzt);
+    EXPECT_FALSE(b.s.anker.kugelM[0].gesetzt || b.s.anker.kugelR[0].gesetzt);
     const PunktAnker& B = b.s.anker.punkt[1];
     EXPECT_EQ(zeichenBei(b.s, B.x2 - 1, B.y + 2), '1'); // last character of -1
     EXPECT_EQ(zeichenBei(b.s, B.x3 + 1, B.y + 2), '0');
