@@ -43,7 +43,7 @@ DialogLine text(const std::string& words);
 // Splits "1, 2, ·, 4" at the commas (blanks around the texts dropped).
 std::vector<std::string> texts(const std::string& list);
 
-void addSpaceRows(std::vector<DialogSpec>& table);
-void addPlaneRows(std::vector<DialogSpec>& table);
+void addSpaceRows(std::vector<DialogRow>& table);
+void addPlaneRows(std::vector<DialogRow>& table);
 
 } // namespace dialog_rows

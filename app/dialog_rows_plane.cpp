@@ -18,7 +18,7 @@ DialogLine halfAxes() {
 
 } // namespace
 
-void addPlaneRows(std::vector<DialogSpec>& t) {
+void addPlaneRows(std::vector<DialogRow>& t) {
     t.push_back({.className = "TDreieck2dlg",
                  .caption = "Dreieck:",
                  .lines = {point2("A"), point2("B"), point2("C")},

@@ -15,7 +15,7 @@ std::vector<DialogLine> fourPoints() {
 
 } // namespace
 
-void addSpaceRows(std::vector<DialogSpec>& t) {
+void addSpaceRows(std::vector<DialogRow>& t) {
     // "&Punkte"
     t.push_back({.className = "TPunktDlg",
                  .caption = "Punkt",

@@ -88,7 +88,7 @@ std::vector<std::string> texts(const std::string& list) {
 
 } // namespace dialog_rows
 
-int DialogSpec::fieldCount() const {
+int DialogRow::fieldCount() const {
     int n = 0;
     for (const DialogLine& l : lines)
         for (const DialogItem& item : l)
@@ -96,9 +96,9 @@ int DialogSpec::fieldCount() const {
     return n;
 }
 
-const std::vector<DialogSpec>& dialogTable() {
-    static const std::vector<DialogSpec> table = [] {
-        std::vector<DialogSpec> t;
+const std::vector<DialogRow>& dialogTable() {
+    static const std::vector<DialogRow> table = [] {
+        std::vector<DialogRow> t;
         dialog_rows::addSpaceRows(t);
         dialog_rows::addPlaneRows(t);
         return t;
@@ -106,24 +106,24 @@ const std::vector<DialogSpec>& dialogTable() {
     return table;
 }
 
-const DialogSpec* findDialog(std::string_view className) {
-    for (const DialogSpec& spec : dialogTable())
-        if (spec.className == className) return &spec;
+const DialogRow* findDialog(std::string_view className) {
+    for (const DialogRow& row : dialogTable())
+        if (row.className == className) return &row;
     return nullptr;
 }
 
-std::string dialogCaption(const DialogSpec& spec, const DialogOptions& options) {
-    if (spec.captionFromCaller) return options.caption;
-    if (spec.affineSlot) {
-        boundGroup(spec, {InputGroup::Map1, 0, 0}, options); // checks the slot
-        return spec.caption + std::to_string(options.affineSlot);
+std::string dialogCaption(const DialogRow& row, const DialogOptions& options) {
+    if (row.captionFromCaller) return options.caption;
+    if (row.affineSlot) {
+        boundGroup(row, {InputGroup::Map1, 0, 0}, options); // checks the slot
+        return row.caption + std::to_string(options.affineSlot);
     }
-    return spec.caption;
+    return row.caption;
 }
 
-InputGroup boundGroup(const DialogSpec& spec, const FieldBinding& binding,
+InputGroup boundGroup(const DialogRow& row, const FieldBinding& binding,
                       const DialogOptions& options) {
-    if (!spec.affineSlot || binding.group != InputGroup::Map1) return binding.group;
+    if (!row.affineSlot || binding.group != InputGroup::Map1) return binding.group;
     switch (options.affineSlot) {
     case 1:
         return InputGroup::Map1;
@@ -135,36 +135,36 @@ InputGroup boundGroup(const DialogSpec& spec, const FieldBinding& binding,
     throw std::out_of_range("affine map slot must be 1, 2 or 3");
 }
 
-std::vector<std::string> openingTexts(const DialogSpec& spec, const LetzteEingaben& inputs,
+std::vector<std::string> openingTexts(const DialogRow& row, const LetzteEingaben& inputs,
                                       const DialogOptions& options) {
     std::vector<std::string> out;
-    out.reserve(spec.fieldCount());
-    for (const FieldBinding& b : spec.bindings) {
-        auto group = inputs.group(boundGroup(spec, b, options));
+    out.reserve(row.fieldCount());
+    for (const FieldBinding& b : row.bindings) {
+        auto group = inputs.group(boundGroup(row, b, options));
         for (int i = 0; i < b.count; ++i) {
             std::size_t k = static_cast<std::size_t>(b.first + i);
             out.push_back(k < group.size() ? group[k] : std::string());
         }
     }
-    out.resize(static_cast<std::size_t>(spec.fieldCount()));
-    for (const auto& [field, value] : spec.presetOnOpen)
+    out.resize(static_cast<std::size_t>(row.fieldCount()));
+    for (const auto& [field, value] : row.presetOnOpen)
         out.at(static_cast<std::size_t>(field)) = value;
     return out;
 }
 
-void applyExample(const DialogSpec& spec, std::vector<std::string>& texts) {
-    for (std::size_t i = 0; i < spec.example.size() && i < texts.size(); ++i)
-        if (spec.example[i] != unchangedByExample) texts[i] = spec.example[i];
+void applyExample(const DialogRow& row, std::vector<std::string>& texts) {
+    for (std::size_t i = 0; i < row.example.size() && i < texts.size(); ++i)
+        if (row.example[i] != unchangedByExample) texts[i] = row.example[i];
 }
 
-void rememberTexts(const DialogSpec& spec, LetzteEingaben& inputs, std::vector<std::string>& texts,
+void rememberTexts(const DialogRow& row, LetzteEingaben& inputs, std::vector<std::string>& texts,
                    const DialogOptions& options) {
-    if (spec.emptyFieldsToZero)
+    if (row.emptyFieldsToZero)
         for (std::string& t : texts)
             if (t.empty()) t = "0";
     std::size_t field = 0;
-    for (const FieldBinding& b : spec.bindings) {
-        auto group = inputs.group(boundGroup(spec, b, options));
+    for (const FieldBinding& b : row.bindings) {
+        auto group = inputs.group(boundGroup(row, b, options));
         for (int i = 0; i < b.count && field < texts.size(); ++i, ++field) {
             std::size_t k = static_cast<std::size_t>(b.first + i);
             if (k < group.size()) group[k] = cutToRememberedLength(texts[field]);
@@ -172,18 +172,17 @@ void rememberTexts(const DialogSpec& spec, LetzteEingaben& inputs, std::vector<s
     }
 }
 
-DialogResult acceptTexts(const DialogSpec& spec, LetzteEingaben& inputs,
+DialogResult acceptTexts(const DialogRow& row, LetzteEingaben& inputs,
                          std::vector<std::string> texts, const DialogOptions& options,
                          bool checked) {
-    if (static_cast<int>(texts.size()) != spec.fieldCount())
-        throw std::invalid_argument(spec.className + " expects " +
-                                    std::to_string(spec.fieldCount()) + " field texts, got " +
-                                    std::to_string(texts.size()));
-    rememberTexts(spec, inputs, texts, options);
+    if (static_cast<int>(texts.size()) != row.fieldCount())
+        throw std::invalid_argument(row.className + " expects " + std::to_string(row.fieldCount()) +
+                                    " field texts, got " + std::to_string(texts.size()));
+    rememberTexts(row, inputs, texts, options);
     DialogResult result;
     result.accepted = true;
     result.texts = std::move(texts);
-    for (const ColourPreset& c : spec.colours) result.colours.push_back(c.colour);
+    for (const ColourPreset& c : row.colours) result.colours.push_back(c.colour);
     result.checked = checked;
     return result;
 }

@@ -44,7 +44,7 @@ struct ColourPreset {
 // The example button's text for a field that the example leaves alone.
 inline constexpr std::string_view unchangedByExample = "·";
 
-struct DialogSpec {
+struct DialogRow {
     std::string className{};
     // The window title; for the rows with captionFromCaller the caller supplies it, for the
     // affine-map row the slot number is appended.
@@ -76,9 +76,9 @@ struct DialogSpec {
 };
 
 // Every row, in the order of the menus.
-const std::vector<DialogSpec>& dialogTable();
+const std::vector<DialogRow>& dialogTable();
 // The row of a dialog class, or nullptr.
-const DialogSpec* findDialog(std::string_view className);
+const DialogRow* findDialog(std::string_view className);
 
 // What the caller tells a dialog before it opens.
 struct DialogOptions {
@@ -96,24 +96,24 @@ struct DialogResult {
 };
 
 // The window title for the given options.
-std::string dialogCaption(const DialogSpec& spec, const DialogOptions& options);
+std::string dialogCaption(const DialogRow& row, const DialogOptions& options);
 // The group a binding reads and writes for the given options (the affine row follows the slot).
 // Throws std::out_of_range for a slot outside 1..3.
-InputGroup boundGroup(const DialogSpec& spec, const FieldBinding& binding,
+InputGroup boundGroup(const DialogRow& row, const FieldBinding& binding,
                       const DialogOptions& options);
 // The texts the fields show when the dialog opens: the remembered texts (empty for fields
 // without a group), then the texts the row presets on every opening.
-std::vector<std::string> openingTexts(const DialogSpec& spec, const LetzteEingaben& inputs,
+std::vector<std::string> openingTexts(const DialogRow& row, const LetzteEingaben& inputs,
                                       const DialogOptions& options = {});
 // Puts the example texts into the fields they name.
-void applyExample(const DialogSpec& spec, std::vector<std::string>& texts);
+void applyExample(const DialogRow& row, std::vector<std::string>& texts);
 // What OK does before the dialog closes: the row's own changes to the texts (empty fields to
 // "0"), then every text, cut to 255 characters, into its remembered group.
-void rememberTexts(const DialogSpec& spec, LetzteEingaben& inputs, std::vector<std::string>& texts,
+void rememberTexts(const DialogRow& row, LetzteEingaben& inputs, std::vector<std::string>& texts,
                    const DialogOptions& options = {});
 // OK without a window, for tests and the headless runner: remembers the texts and returns what
 // the dialog would have returned, with the preset colours. Throws std::invalid_argument when the
 // number of texts differs from the number of fields.
-DialogResult acceptTexts(const DialogSpec& spec, LetzteEingaben& inputs,
+DialogResult acceptTexts(const DialogRow& row, LetzteEingaben& inputs,
                          std::vector<std::string> texts, const DialogOptions& options = {},
                          bool checked = false);

@@ -13,10 +13,10 @@
 
 namespace {
 
-const DialogSpec& specOf(const std::string& className) {
-    const DialogSpec* spec = findDialog(className);
-    if (!spec) throw std::invalid_argument("no input dialog named " + className);
-    return *spec;
+const DialogRow& rowOf(const std::string& className) {
+    const DialogRow* row = findDialog(className);
+    if (!row) throw std::invalid_argument("no input dialog named " + className);
+    return *row;
 }
 
 TFarbe toFarbe(const QColor& c) {
@@ -38,26 +38,26 @@ std::optional<TFarbe> platformColourChooser(TFarbe current, QWidget* parent) {
 
 InputDialog::InputDialog(const std::string& className, LetzteEingaben& inputs,
                          const DialogOptions& options, QWidget* parent)
-    : InputDialog(specOf(className), inputs, options, parent) {}
+    : InputDialog(rowOf(className), inputs, options, parent) {}
 
-InputDialog::InputDialog(const DialogSpec& spec, LetzteEingaben& inputs,
-                         const DialogOptions& options, QWidget* parent)
-    : QDialog(parent), spec_(spec), inputs_(inputs), options_(options),
+InputDialog::InputDialog(const DialogRow& row, LetzteEingaben& inputs, const DialogOptions& options,
+                         QWidget* parent)
+    : QDialog(parent), row_(row), inputs_(inputs), options_(options),
       chooser_(platformColourChooser) {
-    setWindowTitle(QString::fromStdString(dialogCaption(spec_, options_)));
-    for (const ColourPreset& c : spec_.colours) colours_.push_back(c.colour);
+    setWindowTitle(QString::fromStdString(dialogCaption(row_, options_)));
+    for (const ColourPreset& c : row_.colours) colours_.push_back(c.colour);
     build();
 
     // The remembered texts win over anything else; then the row's own presets.
-    setTexts(openingTexts(spec_, inputs_, options_));
-    if (spec_.affineSlot) {
+    setTexts(openingTexts(row_, inputs_, options_));
+    if (row_.affineSlot) {
         if (auto* slot = findChild<QLabel*>("StaticText2"))
             slot->setText(QString("a%1:").arg(options_.affineSlot));
     }
     // Connected only after filling, so opening does not copy one remembered text over another.
-    if (spec_.copyFrom >= 0 && spec_.copyTo >= 0) {
-        QLineEdit* to = field(spec_.copyTo);
-        connect(field(spec_.copyFrom), &QLineEdit::textChanged, to,
+    if (row_.copyFrom >= 0 && row_.copyTo >= 0) {
+        QLineEdit* to = field(row_.copyTo);
+        connect(field(row_.copyFrom), &QLineEdit::textChanged, to,
                 [to](const QString& text) { to->setText(text); });
     }
 }
@@ -65,24 +65,24 @@ InputDialog::InputDialog(const DialogSpec& spec, LetzteEingaben& inputs,
 void InputDialog::build() {
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
-    for (const DialogLine& line : spec_.lines) addLine(line);
+    for (const DialogLine& line : row_.lines) addLine(line);
 
-    if (!spec_.checkBox.empty()) {
-        checkBox_ = new QCheckBox(QString::fromStdString(spec_.checkBox), this);
+    if (!row_.checkBox.empty()) {
+        checkBox_ = new QCheckBox(QString::fromStdString(row_.checkBox), this);
         checkBox_->setObjectName("CheckBox1");
         outer->addWidget(checkBox_);
     }
 
     auto* buttons = new QHBoxLayout;
-    if (spec_.colourButton) {
+    if (row_.colourButton) {
         colourButton_ = new QPushButton("Farbe", this);
         colourButton_->setObjectName("FarbeBtn");
         colourButton_->setAutoDefault(false);
         connect(colourButton_, &QPushButton::clicked, this, &InputDialog::colourClicked);
         buttons->addWidget(colourButton_);
     }
-    if (!spec_.exampleCaption.empty()) {
-        exampleButton_ = new QPushButton(QString::fromStdString(spec_.exampleCaption), this);
+    if (!row_.exampleCaption.empty()) {
+        exampleButton_ = new QPushButton(QString::fromStdString(row_.exampleCaption), this);
         exampleButton_->setObjectName("BeispielBtn");
         exampleButton_->setAutoDefault(false);
         connect(exampleButton_, &QPushButton::clicked, this, &InputDialog::exampleClicked);
@@ -179,7 +179,7 @@ TFarbe InputDialog::colour(int object) const {
 
 void InputDialog::okClicked() {
     std::vector<std::string> t = texts();
-    rememberTexts(spec_, inputs_, t, options_);
+    rememberTexts(row_, inputs_, t, options_);
     setTexts(t); // the row's own changes (empty fields to "0") show in the fields as well
     okPressed_ = true;
     accept();
@@ -187,7 +187,7 @@ void InputDialog::okClicked() {
 
 void InputDialog::exampleClicked() {
     std::vector<std::string> t = texts();
-    applyExample(spec_, t);
+    applyExample(row_, t);
     setTexts(t);
 }
 

@@ -28,10 +28,10 @@ public:
     // for an affine slot outside 1..3.
     InputDialog(const std::string& className, LetzteEingaben& inputs,
                 const DialogOptions& options = {}, QWidget* parent = nullptr);
-    InputDialog(const DialogSpec& spec, LetzteEingaben& inputs, const DialogOptions& options = {},
+    InputDialog(const DialogRow& row, LetzteEingaben& inputs, const DialogOptions& options = {},
                 QWidget* parent = nullptr);
 
-    const DialogSpec& spec() const { return spec_; }
+    const DialogRow& row() const { return row_; }
     int fieldCount() const { return static_cast<int>(fields_.size()); }
     // The edit field at a reading-order index (0-based; object name "Edit" + (index + 1)).
     QLineEdit* field(int index) const;
@@ -58,7 +58,7 @@ private:
     void colourClicked();
     void setTexts(const std::vector<std::string>& texts);
 
-    const DialogSpec spec_; // a copy, so a caller's own row may go out of scope
+    const DialogRow row_; // a copy, so a caller's own row may go out of scope
     LetzteEingaben& inputs_;
     DialogOptions options_;
     std::vector<QLineEdit*> fields_;

@@ -13,15 +13,15 @@ namespace {
 using G = InputGroup;
 using Texts = std::vector<std::string>;
 
-const DialogSpec& row(const std::string& className) {
-    const DialogSpec* spec = findDialog(className);
-    if (!spec) throw std::runtime_error("missing row " + className);
-    return *spec;
+const DialogRow& rowOf(const std::string& className) {
+    const DialogRow* row = findDialog(className);
+    if (!row) throw std::runtime_error("missing row " + className);
+    return *row;
 }
 
 // The texts a dialog opens with, as a plain list.
 Texts opening(const std::string& className, const LetzteEingaben& in, int slot = 1) {
-    return openingTexts(row(className), in, {"", slot});
+    return openingTexts(rowOf(className), in, {"", slot});
 }
 
 Texts slice(const Texts& t, std::size_t from, std::size_t n) {
@@ -76,29 +76,29 @@ TEST(DialogTable, EverySpaceTaskDialogHasItsCaptionAndFieldCount) {
         {"TLineeareAbh4Dlg", {"Lineare Abhängigkeit (4 Vektoren)", 12}},
     };
     for (const auto& [name, expected] : dialogs) {
-        const DialogSpec* spec = findDialog(name);
-        ASSERT_NE(spec, nullptr) << name;
-        EXPECT_EQ(dialogCaption(*spec, {}), expected.caption) << name;
-        EXPECT_EQ(spec->fieldCount(), expected.fields) << name;
+        const DialogRow* row = findDialog(name);
+        ASSERT_NE(row, nullptr) << name;
+        EXPECT_EQ(dialogCaption(*row, {}), expected.caption) << name;
+        EXPECT_EQ(row->fieldCount(), expected.fields) << name;
     }
     // The vector dialogs serve several tasks; their handlers set the caption.
-    EXPECT_EQ(dialogCaption(row("TSkalarProduktDLG"), {"Vektorprodukt:", 1}), "Vektorprodukt:");
-    EXPECT_EQ(row("TSkalarProduktDLG").fieldCount(), 6);
-    EXPECT_EQ(dialogCaption(row("TSpatProduktDlg"), {"Lineare Abhägigkeit:", 1}),
+    EXPECT_EQ(dialogCaption(rowOf("TSkalarProduktDLG"), {"Vektorprodukt:", 1}), "Vektorprodukt:");
+    EXPECT_EQ(rowOf("TSkalarProduktDLG").fieldCount(), 6);
+    EXPECT_EQ(dialogCaption(rowOf("TSpatProduktDlg"), {"Lineare Abhägigkeit:", 1}),
               "Lineare Abhägigkeit:");
-    EXPECT_EQ(row("TSpatProduktDlg").fieldCount(), 9);
+    EXPECT_EQ(rowOf("TSpatProduktDlg").fieldCount(), 9);
     EXPECT_EQ(findDialog("TNichtDaDlg"), nullptr);
 }
 
 TEST(DialogTable, PlaneMatrixAndAffineRowsKeepTheirCaptions) {
-    EXPECT_EQ(row("TEllipseMPQDlg").caption, "Êllipse aus Mittelpunkt und 2 Punkten:");
-    EXPECT_EQ(row("TEllipse_EllipseDlg").caption, "Dialog");
-    EXPECT_EQ(row("TMatmult2x2Dlg").caption, "Matrizenmultiplikation (2x2 * 2x2) :");
-    EXPECT_EQ(row("TDreieck2dlg").fieldCount(), 6);
-    EXPECT_EQ(row("TMatMul3x3Dlg").fieldCount(), 18);
-    EXPECT_EQ(row("TAffAbb3PDlg").fieldCount(), 12);
-    EXPECT_EQ(row("TPunktFPGeradeDlg").fieldCount(), 7);
-    const DialogSpec& affine = row("TAffAbbEingabeDlg");
+    EXPECT_EQ(rowOf("TEllipseMPQDlg").caption, "Êllipse aus Mittelpunkt und 2 Punkten:");
+    EXPECT_EQ(rowOf("TEllipse_EllipseDlg").caption, "Dialog");
+    EXPECT_EQ(rowOf("TMatmult2x2Dlg").caption, "Matrizenmultiplikation (2x2 * 2x2) :");
+    EXPECT_EQ(rowOf("TDreieck2dlg").fieldCount(), 6);
+    EXPECT_EQ(rowOf("TMatMul3x3Dlg").fieldCount(), 18);
+    EXPECT_EQ(rowOf("TAffAbb3PDlg").fieldCount(), 12);
+    EXPECT_EQ(rowOf("TPunktFPGeradeDlg").fieldCount(), 7);
+    const DialogRow& affine = rowOf("TAffAbbEingabeDlg");
     EXPECT_EQ(dialogCaption(affine, {"", 3}), "Abbildungsgleichung: Aff. Abb. Nr. 3");
     EXPECT_THROW(dialogCaption(affine, {"", 0}), std::out_of_range);
     EXPECT_THROW(dialogCaption(affine, {"", 4}), std::out_of_range);
@@ -107,29 +107,29 @@ TEST(DialogTable, PlaneMatrixAndAffineRowsKeepTheirCaptions) {
 TEST(DialogTable, EveryRowIsConsistent) {
     std::set<std::string> names;
     LetzteEingaben in;
-    for (const DialogSpec& spec : dialogTable()) {
-        SCOPED_TRACE(spec.className);
-        EXPECT_TRUE(names.insert(spec.className).second) << "duplicate row";
-        EXPECT_GT(spec.fieldCount(), 0);
+    for (const DialogRow& row : dialogTable()) {
+        SCOPED_TRACE(row.className);
+        EXPECT_TRUE(names.insert(row.className).second) << "duplicate row";
+        EXPECT_GT(row.fieldCount(), 0);
         int bound = 0;
-        for (const FieldBinding& b : spec.bindings) {
+        for (const FieldBinding& b : row.bindings) {
             bound += b.count;
             if (b.group != G::None) {
                 EXPECT_LE(static_cast<std::size_t>(b.first + b.count), in.group(b.group).size());
             }
         }
-        EXPECT_EQ(bound, spec.fieldCount());
-        EXPECT_EQ(spec.example.empty(), spec.exampleCaption.empty());
-        if (!spec.example.empty()) {
-            EXPECT_EQ(static_cast<int>(spec.example.size()), bound);
+        EXPECT_EQ(bound, row.fieldCount());
+        EXPECT_EQ(row.example.empty(), row.exampleCaption.empty());
+        if (!row.example.empty()) {
+            EXPECT_EQ(static_cast<int>(row.example.size()), bound);
         }
-        if (spec.colourButton) {
-            EXPECT_EQ(spec.colours.size(), 1u);
+        if (row.colourButton) {
+            EXPECT_EQ(row.colours.size(), 1u);
         }
-        EXPECT_EQ(spec.captionFromCaller, spec.caption.empty());
-        EXPECT_LT(spec.copyFrom, spec.fieldCount());
-        EXPECT_LT(spec.copyTo, spec.fieldCount());
-        for (const auto& [field, text] : spec.presetOnOpen) EXPECT_LT(field, spec.fieldCount());
+        EXPECT_EQ(row.captionFromCaller, row.caption.empty());
+        EXPECT_LT(row.copyFrom, row.fieldCount());
+        EXPECT_LT(row.copyTo, row.fieldCount());
+        for (const auto& [field, text] : row.presetOnOpen) EXPECT_LT(field, row.fieldCount());
     }
 }
 
@@ -198,9 +198,9 @@ TEST(DialogTable, DialogsShareTheirRememberedGroups) {
         {G::PointImageAndLineOfFixedPoints, {"TPunktFPGeradeDlg"}},
     };
     std::map<G, std::set<std::string>> actual;
-    for (const DialogSpec& spec : dialogTable())
-        for (const FieldBinding& b : spec.bindings)
-            if (b.group != G::None) actual[b.group].insert(spec.className);
+    for (const DialogRow& row : dialogTable())
+        for (const FieldBinding& b : row.bindings)
+            if (b.group != G::None) actual[b.group].insert(row.className);
     EXPECT_EQ(actual, sharing);
 
     // Dialogs that ask for part of a group read just that part.
@@ -241,27 +241,27 @@ TEST(DialogTable, FirstUseValuesFillOnlyTheSeededGroups) {
 TEST(DialogTable, AcceptingTextsRemembersThemLikeOk) {
     LetzteEingaben in;
     DialogResult r =
-        acceptTexts(row("TGeradePunktDlg"), in, {"1", "2", "3", "4", "5", "6", "7", "8", "9"});
+        acceptTexts(rowOf("TGeradePunktDlg"), in, {"1", "2", "3", "4", "5", "6", "7", "8", "9"});
     EXPECT_TRUE(r.accepted);
     EXPECT_EQ(r.colours, (std::vector<TFarbe>{0x00FFFF, 0x00FF00}));
     EXPECT_EQ(opening("TGeradeKugelVDlg", in),
               (Texts{"1", "2", "3", "4", "5", "6", "", "", "", ""}));
     EXPECT_EQ(opening("TKugelMPunktDlg", in), (Texts{"7", "8", "9", "", "", "", ""}));
-    EXPECT_THROW(acceptTexts(row("TPunktDlg"), in, {"1", "2"}), std::invalid_argument);
+    EXPECT_THROW(acceptTexts(rowOf("TPunktDlg"), in, {"1", "2"}), std::invalid_argument);
     EXPECT_EQ(in.point, (LetzteEingaben::Texts<3>{"7", "8", "9"}));
 
     // Empty fields count as 0 in "Punkt und zwei Geraden" only.
     Texts gaps(15, "");
     gaps[0] = "-4";
-    r = acceptTexts(row("TPunkteGeradeGeradeDlg"), in, gaps);
+    r = acceptTexts(rowOf("TPunkteGeradeGeradeDlg"), in, gaps);
     EXPECT_EQ(r.texts[0], "-4");
     EXPECT_EQ(r.texts[1], "0");
     EXPECT_EQ(in.line2, (LetzteEingaben::Texts<6>{"0", "0", "0", "0", "0", "0"}));
-    acceptTexts(row("TPunktDlg"), in, {"", "", ""});
+    acceptTexts(rowOf("TPunktDlg"), in, {"", "", ""});
     EXPECT_EQ(in.point, (LetzteEingaben::Texts<3>{"", "", ""}));
 
     // The affine dialog writes the group of its slot only.
-    acceptTexts(row("TAffAbbEingabeDlg"), in, {"1", "2", "3", "4", "5", "6"}, {"", 3});
+    acceptTexts(rowOf("TAffAbbEingabeDlg"), in, {"1", "2", "3", "4", "5", "6"}, {"", 3});
     EXPECT_EQ(in.map3[5], "6");
     EXPECT_EQ(in.map1[5], "");
 }
@@ -270,20 +270,20 @@ TEST(DialogTable, ExamplesFillExactlyTheFieldsTheyName) {
     LetzteEingaben in;
     seedFirstUseValues(in);
     Texts t = opening("TEbeneNPunktDLG", in);
-    applyExample(row("TEbeneNPunktDLG"), t);
+    applyExample(rowOf("TEbeneNPunktDLG"), t);
     EXPECT_EQ(t, (Texts{"0", "0", "1", "2", "2", "2", "8"}));
     t = Texts(6, "x");
-    applyExample(row("TGeradeDlg"), t);
+    applyExample(rowOf("TGeradeDlg"), t);
     EXPECT_EQ(t, (Texts{"1", "2", "-1", "1", "-1", "2"}));
     t = Texts(15, "");
-    applyExample(row("TPunkteGeradeGeradeDlg"), t);
+    applyExample(rowOf("TPunkteGeradeGeradeDlg"), t);
     EXPECT_EQ(
         t, (Texts{"-4", "3", "3", "1", "-1", "0", "1", "2", "1", "0", "0", "2", "-1", "2", "0"}));
     t = Texts(6, "");
-    applyExample(row("TAffAbbEingabeDlg"), t);
+    applyExample(rowOf("TAffAbbEingabeDlg"), t);
     EXPECT_EQ(t, (Texts{"1", "0", "0", "1", "0", "0"}));
     t = Texts(6, "x");
-    applyExample(row("TDreieck2dlg"), t); // no example: nothing changes
+    applyExample(rowOf("TDreieck2dlg"), t); // no example: nothing changes
     EXPECT_EQ(t, Texts(6, "x"));
 }
 
@@ -294,6 +294,6 @@ TEST(RememberedInputs, TextsAreCutTo255Characters) {
     for (int i = 0; i < 300; ++i) umlauts += "ä";
     EXPECT_EQ(cutToRememberedLength(umlauts).size(), 2u * 255u); // whole characters, not bytes
     LetzteEingaben in;
-    acceptTexts(row("TPunktDlg"), in, {std::string(256, '1'), "2", "3"});
+    acceptTexts(rowOf("TPunktDlg"), in, {std::string(256, '1'), "2", "3"});
     EXPECT_EQ(in.point[0].size(), 255u);
 }
