@@ -15,6 +15,11 @@ void Ergebnis_Viereck(Sheet& s, const TViereck& v, int x, int& y);
 // named "  D"), stores it as the scene's quadrilateral and reports it.
 void Ergebnis_Parallelogramm(Sheet& s, Szene& szene, int x, int& y);
 void Ergebnis_Tetraeder(Sheet& s, const TViereck& t, int x, int& y);
+// Intersects the lines of the six edges AB, BC, AC, BD, AD, CD with E, stores the points
+// ("Sab" … "Scd", in the plane's colour) and their presence flags in the scene and lists the
+// points that exist.
+void Schnitt_Tetraeder_Ebene_ausgeben(Sheet& s, Szene& szene, const TViereck& t,
+                                      const TEbeneNorm& E, int x, int& y);
 // Also stores the six edge/plane intersection points in the scene (SzeneSchnittpunkte).
 void Ergebnis_Tetraeder_Ebene(Sheet& s, Szene& szene, const TViereck& t, const TEbeneNorm& E,
                               int x, int& y);
