@@ -27,9 +27,19 @@ void Nulldarstellung2(const TPunkt& a, const TPunkt& b, double& la, double& lb) 
 
 namespace {
 // The 2×2 minor u_i·v_j − u_j·v_i of the coordinate pair (i, j), 0 = x, 1 = y, 2 = z.
-double komponente(const TPunkt& v, int i) { return i == 0 ? v.x : i == 1 ? v.y : v.z; }
+double komponente(const TPunkt& v, int i) {
+    return i == 0 ? v.x : i == 1 ? v.y : v.z;
+}
 double minor(const TPunkt& u, const TPunkt& v, int i, int j) {
     return komponente(u, i) * komponente(v, j) - komponente(u, j) * komponente(v, i);
+}
+// A negative factor turns zero components into −0, which would print as "-0"; adding +0 makes
+// them plain zeros and changes nothing else.
+TPunkt ohneNegativeNull(TPunkt v) {
+    v.x += 0.0;
+    v.y += 0.0;
+    v.z += 0.0;
+    return v;
 }
 double minorGerundet(const TPunkt& u, const TPunkt& v, int i, int j) {
     return Det2_gerundet(komponente(u, i), komponente(u, j), komponente(v, i), komponente(v, j));
@@ -109,10 +119,10 @@ void scalarProductProjections(const TPunkt& p, const TPunkt& q, TPunkt& qAufP, T
     const double pq = Skalarprodukt(p, q);
     const double fp = teile(pq, Skalarprodukt(p, p));
     const double fq = teile(pq, Skalarprodukt(q, q));
-    qAufP = vielfaches(p, fp);
+    qAufP = ohneNegativeNull(vielfaches(p, fp));
     qAufP.Name = "q->p";
     qAufP.Farbe = q.Farbe;
-    pAufQ = vielfaches(q, fq);
+    pAufQ = ohneNegativeNull(vielfaches(q, fq));
     pAufQ.Name = "p->q";
     pAufQ.Farbe = p.Farbe;
 }

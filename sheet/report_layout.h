@@ -9,7 +9,9 @@
 namespace report {
 
 // The row n rows below y (pixel arithmetic checked for overflow).
-inline int zeile(const Sheet& s, int y, int n) { return plus_int(y, mal_int(n, s.h())); }
+inline int zeile(const Sheet& s, int y, int n) {
+    return plus_int(y, mal_int(n, s.h()));
+}
 
 // x moved right by the width of text.
 inline int rechtsVon(const Sheet& s, int x, const std::string& text) {

@@ -262,8 +262,8 @@ void Schnitt_Tetraeder_Ebene_ausgeben(Sheet& s, Szene& szene, const TViereck& t,
     s.u(y);
 }
 
-void Ergebnis_Tetraeder_Ebene(Sheet& s, Szene& szene, const TViereck& t, const TEbeneNorm& E,
-                              int x, int& y) {
+void Ergebnis_Tetraeder_Ebene(Sheet& s, Szene& szene, const TViereck& t, const TEbeneNorm& E, int x,
+                              int& y) {
     Ergebnis_Tetraeder(s, t, x, y);
     s.Gety(y);
     s.next_zeile(y);

@@ -21,5 +21,5 @@ void Ergebnis_Tetraeder(Sheet& s, const TViereck& t, int x, int& y);
 void Schnitt_Tetraeder_Ebene_ausgeben(Sheet& s, Szene& szene, const TViereck& t,
                                       const TEbeneNorm& E, int x, int& y);
 // Also stores the six edge/plane intersection points in the scene (SzeneSchnittpunkte).
-void Ergebnis_Tetraeder_Ebene(Sheet& s, Szene& szene, const TViereck& t, const TEbeneNorm& E,
-                              int x, int& y);
+void Ergebnis_Tetraeder_Ebene(Sheet& s, Szene& szene, const TViereck& t, const TEbeneNorm& E, int x,
+                              int& y);

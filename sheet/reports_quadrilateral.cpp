@@ -24,12 +24,14 @@ TGerade gerade(const TPunkt& stuetz, const TPunkt& richtung, TFarbe f, const std
 }
 
 // A vector without a length has no direction, so no angle: Winkel would divide by zero.
-bool hatRichtung(const TPunkt& v) { return Laenge_gerundet(v) != 0; }
+bool hatRichtung(const TPunkt& v) {
+    return Laenge_gerundet(v) != 0;
+}
 
 // One angle row with its supplement; skipped when a side has no direction (two equal corners),
 // so that the report still reaches its verdict on the figure.
-void winkelZeile(Sheet& s, int x, int& y, const std::string& vor, const TPunkt& u,
-                 const TPunkt& v, const std::string& mitte) {
+void winkelZeile(Sheet& s, int x, int& y, const std::string& vor, const TPunkt& u, const TPunkt& v,
+                 const std::string& mitte) {
     if (!hatRichtung(u) || !hatRichtung(v)) return;
     s.Outtextln(x, y, winkelMitErgaenzung(vor, Winkel(u, v), mitte));
 }
@@ -118,7 +120,8 @@ void Ergebnis_Viereck(Sheet& s, const TViereck& v, int x, int& y) {
     s.Outtextln(x, y, "Diagonalen:");
     spalteMitText(s, "  BD = f = ", f, spalteMitText(s, "  AC = e = ", e, x, y), y);
     s.movey(3, y);
-    s.Outtextln(x, y, "  Längen:  e(AC) = " + ZahlText(Laenge(e)) + "; f(BD) = " + ZahlText(Laenge(f)));
+    s.Outtextln(x, y,
+                "  Längen:  e(AC) = " + ZahlText(Laenge(e)) + "; f(BD) = " + ZahlText(Laenge(f)));
     s.Outtextln(x, y, "  Geraden:");
     Gerade_ausgeben(s, gerade(v.A, e, v.Farbe, "  e:"), x, y);
     s.movey(4, y);

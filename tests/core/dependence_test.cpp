@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 // la·a + lb·b + lc·c + ld·d, for checking that a representation really gives the zero vector.
 TPunkt kombination(std::initializer_list<std::pair<double, TPunkt>> terme) {
@@ -134,6 +136,7 @@ TEST(ScalarProductProjections, SignedProjectionsWithNamesAndColours) {
     EXPECT_DOUBLE_EQ(qp.y, 0);
     EXPECT_DOUBLE_EQ(pq.x, 0.8);
     EXPECT_DOUBLE_EQ(pq.y, -0.4);
+    EXPECT_FALSE(std::signbit(pq.z)); // printed as 0, not -0
 
     EXPECT_THROW(scalarProductProjections(punkt(0, 0, 0), punkt(1, 0, 0), qp, pq), MathError);
     EXPECT_THROW(scalarProductProjections(punkt(1, 0, 0), punkt(0, 0, 0), qp, pq), MathError);
