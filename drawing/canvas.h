@@ -24,7 +24,7 @@ public:
     // current position.
     virtual void lineTo(int x, int y) = 0;
     // The rectangle covering x1 … x2 − 1 and y1 … y2 − 1, filled with the brush and framed
-    // with the pen.
+    // one pixel wide, solid, in the pen colour.
     virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
     virtual void setPixel(int x, int y, TFarbe colour) = 0;
 

@@ -148,9 +148,8 @@ void TZeichnungsDlg::buildRotationPanel() {
 void TZeichnungsDlg::buildBackgroundPanel() {
     Panel2 = loweredPanel(this, "Panel2", 153, 121);
     label(Panel2, QStringLiteral("Hintergrundfarbe:"), 6, 3)->setObjectName("Label5");
-    const TFarbe colours[6] = {hintergrund::Hellgrau, hintergrund::Titelleiste,
-                               hintergrund::Blau,     hintergrund::Kastanie,
-                               hintergrund::Schwarz,  hintergrund::Weiss};
+    const TFarbe colours[6] = {hintergrund::Hellgrau, hintergrund::Titelleiste, hintergrund::Blau,
+                               hintergrund::Kastanie, hintergrund::Schwarz,     hintergrund::Weiss};
     for (int i = 0; i < 6; ++i) {
         auto* square = new ColourSquare(colours[i], Panel2);
         square->setObjectName(QStringLiteral("Shape%1").arg(i + 1));
@@ -186,9 +185,8 @@ void TZeichnungsDlg::buildBackgroundPanel() {
         button->setGeometry(b.x, b.y, 45, 17);
         const auto units = b.units;
         const bool more = b.more;
-        connect(button, &QToolButton::clicked, this, [this, units, more] {
-            changeUnits(units, more);
-        });
+        connect(button, &QToolButton::clicked, this,
+                [this, units, more] { changeUnits(units, more); });
     }
     auto* standard = new QToolButton(Panel2);
     standard->setObjectName(QStringLiteral("SpeedButton7"));
@@ -308,7 +306,7 @@ void TZeichnungsDlg::buildContextMenu() {
         if (onCalculationHelp) onCalculationHelp();
     });
     QAction* memo = PopupMenu1->addAction(QStringLiteral("Hilfe"));
-    connect(memo, &QAction::triggered, this, [this] { Memo1->setVisible(!Memo1->isVisible()); });
+    connect(memo, &QAction::triggered, this, [this] { Memo1->setVisible(Memo1->isHidden()); });
 
     setGroupEnabled(Gruppe::Ellipse, false);
     setGroupEnabled(Gruppe::ZweidimDreieck, false);
@@ -346,7 +344,9 @@ void TZeichnungsDlg::Bildloeschen() {
     neuZeichnen();
 }
 
-void TZeichnungsDlg::loeschen() { Bildloeschen(); }
+void TZeichnungsDlg::loeschen() {
+    Bildloeschen();
+}
 
 void TZeichnungsDlg::syncOptionChecks() {
     for (const OptionEntry& e : optionEntries_) e.action->setChecked(optionen_.*e.flag);
@@ -373,7 +373,9 @@ QAction* TZeichnungsDlg::menuEntry(const QString& group, const QString& caption)
     return nullptr;
 }
 
-bool TZeichnungsDlg::helpVisible() const { return Memo1->isVisible(); }
+bool TZeichnungsDlg::helpVisible() const {
+    return !Memo1->isHidden();
+}
 
 void TZeichnungsDlg::setBackground(TFarbe colour) {
     view_.Hintergrundfarbe = colour;

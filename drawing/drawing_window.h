@@ -67,9 +67,9 @@ public:
     void Panel4Click();
 
     // Hooks for the commands that live elsewhere.
-    std::function<void()> onCalculationHelp;  // "Rechenhilfe"
+    std::function<void()> onCalculationHelp; // "Rechenhilfe"
     std::function<void()> onReturnTo3d;      // after Panel4Click: clear 2-D figures and sheet,
-                                              // enable the 3-D commands
+                                             // enable the 3-D commands
     // 2-D dragging: press tests the figures' handles at the mouse position (true when one was
     // hit); drag moves the chosen handles to the model point; release recomputes and reports.
     std::function<bool(int x, int y)> onPlanePress;

@@ -62,8 +62,8 @@ bool gemeinsameSeite(const TPunkt& a, const TPunkt& b, double X, double Y, doubl
 
 void Zeichne_QuadStrecke(Zeichner& z, const TPunkt& A, const TPunkt& B, double X, double Y,
                          double Z, TFarbe farbe) {
-    const bool sichtbar = (A.x > 0 || A.y > 0) && (B.x > 0 || B.y > 0) &&
-                          !verdeckt(A, X, Y, Z) && !verdeckt(B, X, Y, Z);
+    const bool sichtbar = (A.x > 0 || A.y > 0) && (B.x > 0 || B.y > 0) && !verdeckt(A, X, Y, Z) &&
+                          !verdeckt(B, X, Y, Z);
     z.canvas.setPenWidth(sichtbar ? 2 : 1);
     LinieZeichnen(z, A, B, farbe, sichtbar ? PenStyle::Solid : PenStyle::Dot);
 }
@@ -71,8 +71,8 @@ void Zeichne_QuadStrecke(Zeichner& z, const TPunkt& A, const TPunkt& B, double X
 void Zeichne_Wuerfel(Zeichner& z, double X, double Y, double Z) {
     const TKoord o{0, 0, 0}, x{X, 0, 0}, y{0, Y, 0}, zz{0, 0, Z}, xy{X, Y, 0}, xz{X, 0, Z},
         yz{0, Y, Z}, xyz{X, Y, Z};
-    const TKoord kanten[12][2] = {{o, x},   {o, y},   {o, zz},  {x, xy},   {x, xz},   {y, xy},
-                                  {y, yz},  {zz, xz}, {zz, yz}, {xy, xyz}, {xz, xyz}, {yz, xyz}};
+    const TKoord kanten[12][2] = {{o, x},  {o, y},   {o, zz},  {x, xy},   {x, xz},   {y, xy},
+                                  {y, yz}, {zz, xz}, {zz, yz}, {xy, xyz}, {xz, xyz}, {yz, xyz}};
     z.canvas.setPenWidth(1);
     for (const auto& k : kanten) Linie_zeichnen_Koord(z, k[0], k[1], farbe::Silber, PenStyle::Dot);
 }
@@ -113,8 +113,8 @@ int Zeichne_E(Zeichner& z, const TEbeneNorm& E, double X, double Y, double Z, TF
 
 void Zeichne_Ebene_Quader(Zeichner& z, const TEbeneNorm& E, TFarbe farbe) {
     const double h = std::min({z.view.EinheitenX, z.view.EinheitenY, z.view.EinheitenZ}) - 2;
-    const double ecken[8][3] = {{h, h, h},   {-h, h, h},  {-h, -h, h}, {-h, -h, -h},
-                                {h, -h, h},  {h, h, -h},  {h, -h, -h}, {-h, h, -h}};
+    const double ecken[8][3] = {{h, h, h},  {-h, h, h}, {-h, -h, h}, {-h, -h, -h},
+                                {h, -h, h}, {h, h, -h}, {h, -h, -h}, {-h, h, -h}};
     for (const auto& e : ecken)
         if (Zeichne_E(z, E, e[0], e[1], e[2], farbe) >= 3) break;
 }

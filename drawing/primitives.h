@@ -72,8 +72,7 @@ void Lotgerade_zeichnen(Zeichner& z, const TGerade& g, const TPunkt& P);
 void GeradeAllesZeichnen(Zeichner& z, const TGerade& g);
 
 // --- Figures ---
-void DreieckZeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
-                     TFarbe farbe);
+void DreieckZeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt& C, TFarbe farbe);
 // Also returns the two diagonal lines (A toward C, B toward D), which the scene keeps.
 void ViereckZeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
                      const TPunkt& D, TFarbe farbe, TGerade& diagonale1, TGerade& diagonale2);

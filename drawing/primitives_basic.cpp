@@ -118,8 +118,8 @@ void PunktZeichnen_mit_Quader(Zeichner& z, const TPunkt& P) {
     PunktZeichnen(z, P);
     const double x = P.x, y = P.y, zz = P.z;
     const TKoord p{x, y, zz}, xy{x, y, 0}, xz{x, 0, zz}, yz{0, y, zz};
-    const TKoord edges[9][2] = {{p, xy},         {p, xz},         {p, yz},
-                                {xy, {x, 0, 0}}, {xy, {0, y, 0}}, {xz, {x, 0, 0}},
+    const TKoord edges[9][2] = {{p, xy},          {p, xz},         {p, yz},
+                                {xy, {x, 0, 0}},  {xy, {0, y, 0}}, {xz, {x, 0, 0}},
                                 {xz, {0, 0, zz}}, {yz, {0, y, 0}}, {yz, {0, 0, zz}}};
     for (const auto& e : edges) Linie_zeichnen_Koord(z, e[0], e[1], P.Farbe, PenStyle::Dot);
 }
@@ -139,7 +139,7 @@ void Linie2_zeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B) {
 
 void SpatQuaderZeichnen(Zeichner& z, const TPunkt& a, const TPunkt& b, const TPunkt& c) {
     const TPunkt ab = summe(a, b), ac = summe(a, c), bc = summe(b, c), abc = summe(ab, c);
-    const TPunkt* edges[9][2] = {{&a, &ab},  {&a, &ac},  {&b, &ab},  {&b, &bc},  {&c, &ac},
-                                 {&c, &bc},  {&ab, &abc}, {&ac, &abc}, {&bc, &abc}};
+    const TPunkt* edges[9][2] = {{&a, &ab}, {&a, &ac},   {&b, &ab},   {&b, &bc},  {&c, &ac},
+                                 {&c, &bc}, {&ab, &abc}, {&ac, &abc}, {&bc, &abc}};
     for (const auto& e : edges) Vektor_zeichnen(z, *e[0], *e[1], 1, PenStyle::Dot);
 }

@@ -26,8 +26,7 @@ void GeradeAllesZeichnen(Zeichner& z, const TGerade& g) {
     if (z.optionen.Ursprungslotgeraden) Lotgerade_zeichnen(z, g, UrsprungPunkt);
 }
 
-void DreieckZeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
-                     TFarbe farbe) {
+void DreieckZeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt& C, TFarbe farbe) {
     PunktZeichnen_mit_hilfslinien(z, A);
     PunktZeichnen_mit_hilfslinien(z, B);
     PunktZeichnen_mit_hilfslinien(z, C);

@@ -26,8 +26,8 @@ void sampledCircle(Zeichner& z, int count, Sample sample, Solid solid, TFarbe pi
 
 void Zeichne_Radien(Zeichner& z, const TKugel& K) {
     const TPunkt& m = K.M;
-    for (const TKoord& e : {TKoord{m.x + K.r, m.y, m.z}, TKoord{m.x, m.y + K.r, m.z},
-                            TKoord{m.x, m.y, m.z + K.r}}) {
+    for (const TKoord& e :
+         {TKoord{m.x + K.r, m.y, m.z}, TKoord{m.x, m.y + K.r, m.z}, TKoord{m.x, m.y, m.z + K.r}}) {
         z.moveTo(m);
         z.lineTo(e);
     }
@@ -57,13 +57,22 @@ void KugelZeichnen(Zeichner& z, const TKugel& K) {
     }
     const double mx = K.M.x, my = K.M.y, mz = K.M.z;
     sampledCircle(
-        z, 361, [&](int i) { return TKoord{mx + rc[i], my + rs[i], mz}; },
+        z, 361,
+        [&](int i) {
+            return TKoord{mx + rc[i], my + rs[i], mz};
+        },
         [](const TKoord& q) { return q.x >= 0 && q.y >= 0; }, c);
     sampledCircle(
-        z, 361, [&](int i) { return TKoord{mx, my + rs[i], mz + rc[i]}; },
+        z, 361,
+        [&](int i) {
+            return TKoord{mx, my + rs[i], mz + rc[i]};
+        },
         [](const TKoord& q) { return q.y >= 0 && q.z >= 0; }, c);
     sampledCircle(
-        z, 361, [&](int i) { return TKoord{mx + rc[i], my, mz + rs[i]}; },
+        z, 361,
+        [&](int i) {
+            return TKoord{mx + rc[i], my, mz + rs[i]};
+        },
         [](const TKoord& q) { return q.x >= 0 && q.z >= 0; }, c);
 
     Zeichne_Radien(z, K);
@@ -71,8 +80,7 @@ void KugelZeichnen(Zeichner& z, const TKugel& K) {
     if (z.optionen.KugelEbenenpunkte) Zeichne_KoordSchnittpunkte(z, K);
 }
 
-void Zeichne_Schnitt_Kugel_Ebene(Zeichner& z, const TEbeneNorm& E, const TPunkt& C,
-                                 double rho) {
+void Zeichne_Schnitt_Kugel_Ebene(Zeichner& z, const TEbeneNorm& E, const TPunkt& C, double rho) {
     TEbene P;
     Normalen_zu_Parameterform(E, P);
     TPunkt u, v;

@@ -38,7 +38,9 @@ void QtCanvas::setPenStyle(PenStyle style) {
     penApplied_ = false;
 }
 
-void QtCanvas::setBrushColor(TFarbe colour) { brushColor_ = toQColor(colour); }
+void QtCanvas::setBrushColor(TFarbe colour) {
+    brushColor_ = toQColor(colour);
+}
 
 void QtCanvas::applyPen() {
     if (penApplied_) return;
@@ -50,7 +52,9 @@ void QtCanvas::applyPen() {
     penApplied_ = true;
 }
 
-void QtCanvas::moveTo(int x, int y) { position_ = QPoint(x, y); }
+void QtCanvas::moveTo(int x, int y) {
+    position_ = QPoint(x, y);
+}
 
 void QtCanvas::lineTo(int x, int y) {
     applyPen();
@@ -65,9 +69,11 @@ void QtCanvas::lineTo(int x, int y) {
 void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
     if (x2 <= x1 || y2 <= y1) return;
     painter_.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), brushColor_);
-    applyPen();
+    // The frame is always solid: a dotted frame of a few pixels would not show as a frame.
+    painter_.setPen(QPen(penColor_, 1));
     // A stroked rectangle covers one pixel more than its size: frame x1 … x2 − 1.
     painter_.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    penApplied_ = false;
 }
 
 void QtCanvas::setPixel(int x, int y, TFarbe colour) {
@@ -76,7 +82,9 @@ void QtCanvas::setPixel(int x, int y, TFarbe colour) {
     penApplied_ = false;
 }
 
-void QtCanvas::setFontColor(TFarbe colour) { fontColor_ = toQColor(colour); }
+void QtCanvas::setFontColor(TFarbe colour) {
+    fontColor_ = toQColor(colour);
+}
 
 void QtCanvas::setFontName(const std::string& name) {
     font_.setFamily(QString::fromStdString(name));
@@ -97,4 +105,6 @@ int QtCanvas::textWidth(const std::string& text) {
     return QFontMetrics(font_).horizontalAdvance(QString::fromStdString(text));
 }
 
-int QtCanvas::textHeight(const std::string&) { return QFontMetrics(font_).height(); }
+int QtCanvas::textHeight(const std::string&) {
+    return QFontMetrics(font_).height();
+}

@@ -76,7 +76,9 @@ bool ViewState::inside(double x, double y, double z) const {
            -EinheitenZ < z && z < EinheitenZ;
 }
 
-int ViewState::moreUnits(int units) { return plus_int(units, 10); }
+int ViewState::moreUnits(int units) {
+    return plus_int(units, 10);
+}
 
 int ViewState::fewerUnits(int units) {
     int u = minus_int(units, 10);
