@@ -26,7 +26,7 @@ void Schnitt_Gerade_Ebene(const TGerade& g, const TEbeneNorm& E, TPunkt& S);
 void Schnittpunkt_Gerade_Ebene(const TGerade& g, const TEbeneNorm& E, int& code, TPunkt& S);
 void Lotfusspunkt(const TPunkt& Q, const TGerade& g, TPunkt& F);
 double Abstand_Punkt_Gerade(const TPunkt& Q, const TGerade& g);
-// flag 0 when Q lies on g (Q − F is the zero vector), else 1.
+// flag 0 when Q lies on g (Q − F is the zero vector), else 1; l and F are written in both cases.
 void Lot_Punkt_Gerade(const TPunkt& Q, const TGerade& g, TGerade& l, TPunkt& F, int& flag);
 void Lot_auf_Ebene(const TPunkt& Q, const TEbeneNorm& E, TGerade& l, TPunkt& F);
 void Ebene_durch_Punkt_parallel(const TEbeneNorm& E, const TPunkt& Q, TEbeneNorm& erg);
@@ -46,12 +46,13 @@ double Abstand_paralleler_Ebenen(const TEbeneNorm& E, const TEbeneNorm& F);
 // plane of P and g, or in it, or the meeting point would be at infinity on g).
 void Treffgerade(const TPunkt& P, const TGerade& g, const TGerade& h, int& code, TGerade& f,
                  TPunkt& S, TPunkt& T);
-// Mirror image of g in the plane E (support point named "P`", Name "s: "); used by the
-// line-and-plane report and drawing.
+// Mirror image of g in the plane E (support point named "P`", Name "s: "; colours those of g);
+// used by the line-and-plane report and drawing. MathError for a zero normal.
 void Spiegelgerade_an_Ebene(const TGerade& g, const TEbeneNorm& E, TGerade& s);
 
 // --- Traces and the coordinate system ---
-// key "x12" (x3 = 0), "x23" (x1 = 0) or "x13" (x2 = 0).
+// key "x12" (x3 = 0), "x23" (x1 = 0) or "x13" (x2 = 0). S is reset to an unnamed aqua origin
+// first, also when there is no trace point.
 void Spurpunkt(const TGerade& g, const std::string& key, TPunkt& S, bool& da);
 void Spurgeraden(const TEbeneNorm& E, TGerade& s12, TGerade& s13, TGerade& s23, bool& da12,
                  bool& da13, bool& da23);
@@ -65,7 +66,8 @@ void Winkel_Koordinatenachsen(const TEbeneNorm& E, double& w1, double& w2, doubl
 int Lage_Punkt_Kugel(const TKugel& K, const TPunkt& P);
 void Schnitt_Gerade_Kugel(const TKugel& K, const TGerade& g, int& anzahl, TPunkt& S1, TPunkt& S2);
 void Kugelpunkte_zur_Geraden(const TGerade& g, const TKugel& K, TPunkt& F1, TPunkt& F2);
-// fehler set when there are no two tangent planes; B1, B2 are the touching points.
+// fehler set when there are no two tangent planes (g meets the sphere or passes through the
+// centre); then nothing else is written. B1, B2 are the touching points (only x, y, z written).
 void Tangentialebenen_durch_Gerade(const TKugel& K, const TGerade& g, bool& fehler,
                                    TEbeneNorm& T1, TEbeneNorm& T2, TPunkt& B1, TPunkt& B2);
 // code 2 circle (centre Mk, radius rk), 1 touching point Mk (rk = 0), 0 no common point.
@@ -74,7 +76,8 @@ void Pol(const TEbeneNorm& E, const TKugel& K, bool& da, TPunkt& P);
 // −3 … 3, see the sphere reports.
 int Lage_zweier_Kugeln(const TKugel& KA, const TKugel& KB);
 void Radikalebene(const TKugel& KA, const TKugel& KB, TEbeneNorm& E);
-// key "x23" (plane x1 = 0), "x13" (x2 = 0), "x12" (x3 = 0).
+// key "x23" (plane x1 = 0), "x13" (x2 = 0), "x12" (x3 = 0). Schnittkreis_Koordinatenebene
+// throws MathError when the circle does not exist (ask Schnittkreis_existiert first).
 bool Schnittkreis_existiert(const TKugel& K, const std::string& key);
 void Schnittkreis_Koordinatenebene(const TKugel& K, const std::string& key, TPunkt& M, double& r);
 
