@@ -68,8 +68,8 @@ void Schnitt_Gerade_Kugel(const TKugel& K, const TGerade& g, int& anzahl, TPunkt
 void Kugelpunkte_zur_Geraden(const TGerade& g, const TKugel& K, TPunkt& F1, TPunkt& F2);
 // fehler set when there are no two tangent planes (g meets the sphere or passes through the
 // centre); then nothing else is written. B1, B2 are the touching points (only x, y, z written).
-void Tangentialebenen_durch_Gerade(const TKugel& K, const TGerade& g, bool& fehler,
-                                   TEbeneNorm& T1, TEbeneNorm& T2, TPunkt& B1, TPunkt& B2);
+void Tangentialebenen_durch_Gerade(const TKugel& K, const TGerade& g, bool& fehler, TEbeneNorm& T1,
+                                   TEbeneNorm& T2, TPunkt& B1, TPunkt& B2);
 // code 2 circle (centre Mk, radius rk), 1 touching point Mk (rk = 0), 0 no common point.
 void Lage_Ebene_Kugel(const TEbeneNorm& E, const TKugel& K, int& code, TPunkt& Mk, double& rk);
 void Pol(const TEbeneNorm& E, const TKugel& K, bool& da, TPunkt& P);

@@ -43,19 +43,19 @@ inline TPunkt punkt(double x, double y, double z, TFarbe f = 0, std::string name
 }
 
 // --- Arithmetic (only x, y, z of the result are written unless said otherwise) ---
-void Vielfaches(const TPunkt& p, double s, TPunkt& erg);            // s·p
-void Summe(const TPunkt& a, const TPunkt& b, TPunkt& erg);           // a + b
-void Differenz(const TPunkt& a, const TPunkt& b, TPunkt& erg);       // a − b; Farbe := b.Farbe
+void Vielfaches(const TPunkt& p, double s, TPunkt& erg);       // s·p
+void Summe(const TPunkt& a, const TPunkt& b, TPunkt& erg);     // a + b
+void Differenz(const TPunkt& a, const TPunkt& b, TPunkt& erg); // a − b; Farbe := b.Farbe
 double Skalarprodukt(const TPunkt& a, const TPunkt& b);
 void Kreuzprodukt(const TPunkt& a, const TPunkt& b, TPunkt& erg);
 double Laenge(const TPunkt& v);
-double Laenge_gerundet(const TPunkt& v);                             // squared length < 1e-8 → 0
-void Einheitsvektor(const TPunkt& v, TPunkt& erg);                   // throws MathError for 0
+double Laenge_gerundet(const TPunkt& v);           // squared length < 1e-8 → 0
+void Einheitsvektor(const TPunkt& v, TPunkt& erg); // throws MathError for 0
 double Abstand(const TPunkt& a, const TPunkt& b);
-std::string AbstandText(const TPunkt& a, const TPunkt& b);           // ZahlText(Abstand)
-void Mittelpunkt(const TPunkt& a, const TPunkt& b, TPunkt& erg);     // Name "M", Farbe a
+std::string AbstandText(const TPunkt& a, const TPunkt& b);       // ZahlText(Abstand)
+void Mittelpunkt(const TPunkt& a, const TPunkt& b, TPunkt& erg); // Name "M", Farbe a
 void Schwerpunkt(const TPunkt& a, const TPunkt& b, const TPunkt& c, TPunkt& erg); // "S", a
-void Spiegelpunkt(const TPunkt& a, const TPunkt& f, TPunkt& erg);    // a + 2(f − a); "SpA", a
+void Spiegelpunkt(const TPunkt& a, const TPunkt& f, TPunkt& erg); // a + 2(f − a); "SpA", a
 bool IstNullvektor(const TPunkt& v);
 bool GleichePunkte(const TPunkt& a, const TPunkt& b);
 double Winkel(const TPunkt& a, const TPunkt& b); // acute angle in degrees; MathError for 0
