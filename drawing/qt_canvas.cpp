@@ -44,6 +44,7 @@ void QtCanvas::setBrushColor(TFarbe colour) {
 
 void QtCanvas::applyPen() {
     if (penApplied_) return;
+    pixelPenApplied_ = false;
     QPen pen(penColor_);
     pen.setWidth(penWidth_);
     pen.setStyle(penStyle_ == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
@@ -74,12 +75,18 @@ void QtCanvas::rectangle(int x1, int y1, int x2, int y2) {
     // A stroked rectangle covers one pixel more than its size: frame x1 … x2 − 1.
     painter_.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
     penApplied_ = false;
+    pixelPenApplied_ = false;
 }
 
 void QtCanvas::setPixel(int x, int y, TFarbe colour) {
-    painter_.setPen(QPen(toQColor(colour), 1));
+    // Spheres set hundreds of pixels in one colour: keep the pixel pen while it fits.
+    if (penApplied_ || !pixelPenApplied_ || pixelColour_ != colour) {
+        painter_.setPen(QPen(toQColor(colour), 1));
+        pixelColour_ = colour;
+        pixelPenApplied_ = true;
+        penApplied_ = false;
+    }
     painter_.drawPoint(x, y);
-    penApplied_ = false;
 }
 
 void QtCanvas::setFontColor(TFarbe colour) {
@@ -99,6 +106,7 @@ void QtCanvas::textOut(int x, int y, const std::string& text) {
     painter_.setPen(fontColor_);
     painter_.drawText(QPoint(x, y + fm.ascent()), s);
     penApplied_ = false;
+    pixelPenApplied_ = false;
 }
 
 int QtCanvas::textWidth(const std::string& text) {

@@ -41,7 +41,9 @@ private:
     QColor penColor_{Qt::black};
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
-    bool penApplied_ = false;
+    bool penApplied_ = false;      // the painter holds the line pen
+    bool pixelPenApplied_ = false; // the painter holds the pen of pixelColour_
+    TFarbe pixelColour_ = 0;
     QColor brushColor_{Qt::white};
     QColor fontColor_{Qt::black};
     QFont font_;
