@@ -1,4 +1,5 @@
-// Placeholder entry point until the main window lands.
-int main() {
-    return 0;
+#include "app/startup.h"
+
+int main(int argc, char** argv) {
+    return fensterStarten(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "app/qt_messages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -12,6 +13,11 @@ int zeigen(QMessageBox::Icon symbol, const char* titel, const std::string& text,
            QMessageBox::StandardButtons knoepfe) {
     QMessageBox box(symbol, QString::fromUtf8(titel), alsAnzeigetext(text), knoepfe,
                     QApplication::activeWindow());
+    // German captions, whatever translations Qt finds.
+    if (QAbstractButton* b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("&Ja"));
+    if (QAbstractButton* b = box.button(QMessageBox::No)) b->setText(QStringLiteral("&Nein"));
+    if (QAbstractButton* b = box.button(QMessageBox::Cancel))
+        b->setText(QStringLiteral("Abbrechen"));
     return box.exec();
 }
 
