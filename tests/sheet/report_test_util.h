@@ -104,4 +104,27 @@ inline char imFeld(const Sheet& s, const FeldAnker& a) {
     return zeichenBei(s, a.links + 1, (a.oben + a.unten) / 2);
 }
 
+// Row of a log entry, counted in row heights from the reports' first row (y = 14).
+inline int reihe(const Sheet& s, const SheetText& t) {
+    return (t.y - 14) / s.h();
+}
+
+// Row of the first entry with exactly this text; -1000 when it was not written.
+inline int reiheVon(const Sheet& s, const std::string& text) {
+    const SheetText* t = finde(s, text);
+    return t ? reihe(s, *t) : -1000;
+}
+
+inline bool hatText(const Sheet& s, const std::string& text) {
+    return finde(s, text) != nullptr;
+}
+
+// The first row of the sheet, as Sheet::zeilen() lays it out, that contains the text; empty
+// when there is none.
+inline std::string zeileMit(const Sheet& s, const std::string& text) {
+    for (const std::string& z : s.zeilen())
+        if (z.find(text) != std::string::npos) return z;
+    return {};
+}
+
 } // namespace berichttest
