@@ -45,14 +45,21 @@ private:
     TFarbe colour_;
 };
 
+// The panels are laid out in fixed pixels for an 8-point sans-serif font; Arial (Liberation
+// Sans) keeps their texts within those sizes.
+QFont panelFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    return font;
+}
+
 QFrame* loweredPanel(QWidget* parent, const char* name, int w, int h) {
     auto* f = new QFrame(parent);
     f->setObjectName(QString::fromLatin1(name));
     f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     f->setFixedSize(w, h);
-    QFont font = f->font();
-    font.setPixelSize(11);
-    f->setFont(font);
+    f->setFont(panelFont());
+    f->setAutoFillBackground(true);
     return f;
 }
 
@@ -210,9 +217,7 @@ void TZeichnungsDlg::buildHintPanel() {
     pal.setColor(QPalette::Window, Qt::yellow);
     pal.setColor(QPalette::WindowText, Qt::black);
     Panel3->setPalette(pal);
-    QFont font = Panel3->font();
-    font.setPixelSize(11);
-    Panel3->setFont(font);
+    Panel3->setFont(panelFont());
 }
 
 void TZeichnungsDlg::buildReturnPanel() {
@@ -239,6 +244,7 @@ void TZeichnungsDlg::buildMemo() {
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setGeometry(10, 30, 313, 217);
+    Memo1->setFont(panelFont());
     Memo1->viewport()->setCursor(Qt::PointingHandCursor);
     QStringList lines;
     for (const char* line : HelpLines) lines << QString::fromUtf8(line);
@@ -439,6 +445,8 @@ void TZeichnungsDlg::paintEvent(QPaintEvent*) {
         // The picture stays as far as it got; a box opened from here would repaint and fail
         // again for ever, so the error is reported after the paint, once.
         reportPaintErrorOnce(e.what());
+    } catch (...) {
+        reportPaintErrorOnce("Unbekannter Fehler");
     }
 }
 
