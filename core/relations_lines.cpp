@@ -234,6 +234,12 @@ void Treffgerade(const TPunkt& P, const TGerade& g, const TGerade& h, int& code,
         code = 2;
         return;
     }
+    // P on h: h lies in the plane of P and g, which would be reported as "parallel" although
+    // the lines need not be; the report's own text for code 2 speaks of either line.
+    if (Parallel_mit_Faktor(differenz(P, h.Stuetz), h.Richtung, k)) {
+        code = 2;
+        return;
+    }
     const TEbeneNorm e = Ebene_aus(P, w, g.Richtung);
     int c = 0;
     TPunkt s = S;
