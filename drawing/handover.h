@@ -1,0 +1,97 @@
+#pragma once
+// The hand-over of a computed task to the drawing and the sheet. Each operation forgets the
+// previous scene, clears the sheet, stores the task's objects as the current scene, marks the
+// scene kind, asks for a redraw and writes the task's report on the sheet. It needs no window:
+// the redraw request is a callback (the drawing window's redraw, or nothing when headless).
+#include "core/scene.h"
+
+#include <functional>
+
+class Meldungen;
+class Sheet;
+
+class SceneHandover {
+public:
+    SceneHandover(Szene& szene, Optionen& optionen, Sheet& sheet, Meldungen& meldungen,
+                  std::function<void()> redraw = {});
+
+    // Asks for a redraw of the drawing (TZeichnungsDlg::neuZeichnen in the program).
+    std::function<void()> redraw;
+
+    // --- Points and figures ---
+    void Punkt_uebergeben(const TPunkt& P);
+    void Linie_uebergeben(const TStrecke& s);
+    void Teilverhaeltnis_uebergeben(const TPunkt& A, const TPunkt& B, const TPunkt& T);
+    void Dreieck_uebergeben(const TDreieck& d);
+    void Viereck_uebergeben(const TViereck& v);
+    // A, B, C of the parallelogram; D = A + C − B is completed by the drawing and the report.
+    void Parallelogramm_uebergeben(const TDreieck& d);
+    // Also switches the tetrahedron edges on, as every tetrahedron task does.
+    void Tetraeder_uebergeben(const TViereck& t);
+    void Tetraeder_Ebene_uebergeben(const TViereck& t, const TEbeneNorm& E);
+
+    // --- Lines ---
+    void Gerade_uebergeben(const TGerade& g);
+    // The two points and the line through them.
+    void Gerade2Punkte_uebergeben(const TPunkt& A, const TPunkt& B, const TGerade& g);
+    void Gerade_Punkt_uebergeben(const TGerade& g, const TPunkt& P);
+    void ZweiGeraden_uebergeben(const TGerade& g, const TGerade& h);
+    void Punkt_ZweiGeraden_uebergeben(const TPunkt& P, const TGerade& g1, const TGerade& g2);
+
+    // --- Planes ---
+    void Ebene_uebergeben(const TEbeneNorm& E);
+    void EbenePAR_uebergeben(const TEbene& E);
+    // The three points and the plane through them in parameter form.
+    void Ebene3Punkte_uebergeben(const TPunkt& A, const TPunkt& B, const TPunkt& C,
+                                 const TEbene& E);
+    void Ebene_Punkt_uebergeben(const TEbeneNorm& E, const TPunkt& P);
+    void EbenePar_Punkt_uebergeben(const TEbene& E, const TPunkt& P);
+    void Ebene_Gerade_uebergeben(const TEbeneNorm& E, const TGerade& g);
+    void EbenePAR_Gerade_uebergeben(const TEbene& E, const TGerade& g);
+    void Zwei_Ebenen_uebergeben(const TEbeneNorm& E1, const TEbeneNorm& E2);
+    void EbeneNorm_EbeneNorm_uebergeben(const TEbeneNorm& E1, const TEbeneNorm& E2);
+    void EbenePAR_EbenePAR_uebergeben(const TEbene& E1, const TEbene& E2);
+    void EbenePAR_EbeneNorm_uebergeben(const TEbene& E1, const TEbeneNorm& E2);
+
+    // --- Spheres (each also switches the sphere's plane points on, as every sphere task does) ---
+    void Kugel_uebergeben(const TKugel& K);
+    void KugelV_uebergeben(const TKugelV& V);
+    void Kugel_Gerade_uebergeben(const TKugel& K, const TGerade& g);
+    void KugelVF_Gerade_uebergeben(const TKugelV& V, const TGerade& g);
+    void Kugel_Punkt_uebergeben(const TKugel& K, const TPunkt& P);
+    void KugelM_Punkt_uebergeben(const TKugel& K, const TPunkt& P);
+    void KugelV_Punkt(const TKugelV& V, const TPunkt& P);
+    void Kugel_Ebene_uebergeben(const TKugel& K, const TEbeneNorm& E);
+    void EbeneNorm_KugelM_uebergeben(const TKugel& K, const TEbeneNorm& E);
+    void KugelV_EbeneNorm_uebergeben(const TKugelV& V, const TEbeneNorm& E);
+    void KugelM_EbenePAR_uebergeben(const TKugel& K, const TEbene& E);
+    void KugelV_EbenePAR_uebergeben(const TKugelV& V, const TEbene& E);
+    void Kugel_Kugel_uebergeben(const TKugel& K1, const TKugel& K2);
+    void KugelM_KugelM_uebergeben(const TKugel& K1, const TKugel& K2);
+    void KugelM_KugelV_uebergeben(const TKugel& K, const TKugelV& V);
+    void KugelV_KugelV_uebergeben(const TKugelV& V1, const TKugelV& V2);
+    // The four points and the sphere through them (the caller has found it and set the
+    // tetrahedron edges as the result requires).
+    void Kugel4Punkte_uebergeben(const TViereck& punkte, const TKugel& K);
+
+    // --- Vectors (stored as the scene's vectors 1 … 4) ---
+    void Skalarprodukt_Uebergeben(const TPunkt& a, const TPunkt& b);
+    // With a zero cross product: the message box with one Cancel button, no redraw; the report
+    // is written and the scene marked all the same.
+    void Vektorprodukt_Uebergeben(const TPunkt& a, const TPunkt& b);
+    void Spatprodukt_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c);
+    void LineareAbh2_Uebergeben(const TPunkt& a, const TPunkt& b);
+    void LineareAbh3_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c);
+    void LineareAbh4_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c, const TPunkt& d);
+
+private:
+    // Forgets the scene and clears the sheet.
+    void beginnen();
+    // Marks the scene, asks for a redraw (unless told not to) and writes the report.
+    void abschliessen(Szenenart art, bool neuZeichnen = true);
+
+    Szene& szene_;
+    Optionen& optionen_;
+    Sheet& sheet_;
+    Meldungen& meldungen_;
+};

@@ -1,0 +1,98 @@
+#pragma once
+// A recorded scene picture for the scene tests: the 584 × 584 view with 10 units, a scene,
+// options and a recording canvas; draw() runs the whole dispatcher.
+#include "drawing/recording_canvas.h"
+#include "drawing/scene_drawing.h"
+
+#include <functional>
+#include <tuple>
+#include <vector>
+
+struct ScenePicture {
+    ViewState view;
+    Szene szene;
+    Optionen optionen;
+    RecordingCanvas canvas;
+    int optionsChanged = 0;
+    int zeroCrossProducts = 0;
+
+    ScenePicture() { view.setSize(584, 584); }
+
+    void draw() {
+        canvas.clear();
+        SceneDrawEvents events;
+        events.optionsChanged = [this] { ++optionsChanged; };
+        events.zeroCrossProduct = [this] { ++zeroCrossProducts; };
+        Zeichne_alles(canvas, view, szene, optionen, events);
+    }
+
+    std::vector<RecordedSegment>
+    segmentsWhere(const std::function<bool(const RecordedSegment&)>& test) const {
+        std::vector<RecordedSegment> found;
+        for (const auto& s : canvas.segments)
+            if (test(s)) found.push_back(s);
+        return found;
+    }
+    std::vector<RecordedSegment> segmentsIn(TFarbe colour, int width, PenStyle style) const {
+        return segmentsWhere([&](const RecordedSegment& s) {
+            return s.colour == colour && s.width == width && s.style == style;
+        });
+    }
+    // The segments between a and b with this pen.
+    std::vector<RecordedSegment> segments(const TKoord& a, const TKoord& b, TFarbe colour,
+                                          int width, PenStyle style) const {
+        std::vector<RecordedSegment> found;
+        for (const auto& s : canvas.segmentsBetween(a, b, 1e-9))
+            if (s.colour == colour && s.width == width && s.style == style) found.push_back(s);
+        return found;
+    }
+    // Texts with this content standing for the point p, in this colour.
+    int labels(const std::string& name, const TKoord& p, TFarbe colour) const {
+        int n = 0;
+        for (const auto& t : canvas.textsNamed(name))
+            if (t.at && nahe(*t.at, p, 1e-9) && t.colour == colour) ++n;
+        return n;
+    }
+
+    // Everything drawn, as comparable rows (screen positions, pens, texts).
+    using Row = std::tuple<char, int, int, int, int, TFarbe, int, int, std::string>;
+    std::vector<Row> rows() const {
+        std::vector<Row> r;
+        for (const auto& s : canvas.segments)
+            r.emplace_back('s', s.x1, s.y1, s.x2, s.y2, s.colour, s.width,
+                           static_cast<int>(s.style), "");
+        for (const auto& p : canvas.pixels) r.emplace_back('p', p.x, p.y, 0, 0, p.colour, 0, 0, "");
+        for (const auto& q : canvas.rectangles)
+            r.emplace_back('r', q.x1, q.y1, q.x2, q.y2, q.pen, 0, 0, "");
+        for (const auto& t : canvas.texts)
+            r.emplace_back('t', t.x, t.y, 0, 0, t.colour, 0, 0, t.text);
+        return r;
+    }
+};
+
+inline TGerade gerade(TKoord p, TKoord u, TFarbe f, const char* name = "g:") {
+    TGerade g;
+    g.Stuetz = punkt(p.x, p.y, p.z, f, "P");
+    g.Richtung = punkt(u.x, u.y, u.z, f);
+    g.Farbe = f;
+    g.Name = name;
+    return g;
+}
+
+inline TEbeneNorm ebene(TKoord n, double d, TFarbe f, const char* name = "E: ") {
+    TEbeneNorm e;
+    e.Normale = punkt(n.x, n.y, n.z);
+    e.d = d;
+    e.Farbe = f;
+    e.Name = name;
+    return e;
+}
+
+inline TKugel kugel(TKoord m, double r, TFarbe f) {
+    TKugel k;
+    k.M = punkt(m.x, m.y, m.z, f, "M");
+    k.r = r;
+    k.Farbe = f;
+    k.Name = "K: ";
+    return k;
+}
