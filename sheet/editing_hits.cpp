@@ -1,0 +1,74 @@
+// Hit tests of the click editing: which number of a point, a column or a field a click on the
+// sheet falls on.
+#include "sheet/editing.h"
+
+#include <algorithm>
+
+namespace {
+
+// Anchor positions are sheet pixels; the sums below are taken in 64 bits so that anchors near
+// the ends of the int range cannot overflow.
+bool zwischen(long long v, long long von, long long bis) {
+    return von <= v && v <= bis;
+}
+
+double schritt(bool links) {
+    return links ? 1.0 : -1.0;
+}
+
+constexpr int PunktZeile = 20;  // how far below a point line's top a click still hits it
+constexpr int DritteZeile = 13; // how far below the top of a column's third row
+constexpr int DritteKoord = 20; // how far right of the start of a point's third coordinate
+
+} // namespace
+
+bool PunktKlick(TPunkt& P, const PunktAnker& a, bool links, int X, int Y, int unten) {
+    if (!a.gesetzt || !zwischen(Y, a.y, unten)) return false;
+    bool getroffen = false;
+    if (zwischen(X, a.x1, a.x2)) {
+        P.x += schritt(links);
+        getroffen = true;
+    }
+    if (zwischen(X, a.x2, a.x3)) {
+        P.y += schritt(links);
+        getroffen = true;
+    }
+    if (zwischen(X, a.x3, static_cast<long long>(a.x3) + DritteKoord)) {
+        P.z += schritt(links);
+        getroffen = true;
+    }
+    return getroffen;
+}
+
+int PunktUnterkante(const Ankerbuch& anker, int i) {
+    const PunktAnker& a = anker.punkt[i];
+    long long unten = static_cast<long long>(a.y) + PunktZeile;
+    for (const PunktAnker& b : anker.punkt)
+        if (b.gesetzt && b.y > a.y) unten = std::min<long long>(unten, b.y);
+    return static_cast<int>(unten);
+}
+
+bool SpalteKlick(TPunkt& V, const SpaltenAnker& a, bool links, int X, int Y) {
+    if (!a.gesetzt || !zwischen(X, a.links, a.rechts)) return false;
+    bool getroffen = false;
+    if (zwischen(Y, a.y0, a.y1)) {
+        V.x += schritt(links);
+        getroffen = true;
+    }
+    if (zwischen(Y, a.y1, a.y2)) {
+        V.y += schritt(links);
+        getroffen = true;
+    }
+    if (zwischen(Y, a.y2, static_cast<long long>(a.y2) + DritteZeile)) {
+        V.z += schritt(links);
+        getroffen = true;
+    }
+    return getroffen;
+}
+
+bool FeldKlick(double& wert, const FeldAnker& a, bool links, int X, int Y) {
+    if (!a.gesetzt || !zwischen(X, a.links, a.rechts) || !zwischen(Y, a.oben, a.unten))
+        return false;
+    wert += schritt(links);
+    return true;
+}
