@@ -221,8 +221,8 @@ void SheetEditing::Sicherungen_merken() {
     if (z.art == Szenenart::Gerade2Punkte && IstGerade(z.SzeneGerade))
         sicherungGerade_ = SicherungGerade{z.SzeneStrecke.A, z.SzeneStrecke.B, z.SzeneGerade};
     if (z.art == Szenenart::Ebene3Punkte && IstEbenePar(z.SzeneEbenePar))
-        sicherungEbene_ = SicherungEbene{z.SzeneDreieck.A, z.SzeneDreieck.B, z.SzeneDreieck.C,
-                                         z.SzeneEbenePar};
+        sicherungEbene_ =
+            SicherungEbene{z.SzeneDreieck.A, z.SzeneDreieck.B, z.SzeneDreieck.C, z.SzeneEbenePar};
 }
 
 void SheetEditing::editierfehler() {

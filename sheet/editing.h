@@ -67,13 +67,13 @@ public:
 
 private:
     struct Geaendert {
-        bool etwas = false;        // a number was hit
+        bool etwas = false;          // a number was hit
         bool kugelUngueltig = false; // a sphere fails its input test after the change
     };
     Geaendert klickAnwenden(const Ankerbuch& anker, bool links, int X, int Y);
-    bool geradeNeuBauen();  // false: invalid, the backup was restored
-    bool ebeneNeuBauen();   // false: invalid, the backup was restored
-    bool kugelNeuBauen();   // false: no sphere through the four points
+    bool geradeNeuBauen(); // false: invalid, the backup was restored
+    bool ebeneNeuBauen();  // false: invalid, the backup was restored
+    bool kugelNeuBauen();  // false: no sphere through the four points
     void editierfehler();
 
     struct SicherungGerade {
