@@ -1,0 +1,35 @@
+#pragma once
+// The three-dimensional examples of the menu "Beispie&le" as one table: each row fills the
+// records of its task with fixed teaching data, sets the drawing options it names (the others
+// keep their state) and hands the records over, exactly as the task does after a confirmed
+// dialog. There is no dialog and no input test.
+#include "app/tasks.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// One drawing option that an example switches, and to which state.
+struct OptionSetting {
+    bool Optionen::*flag;
+    bool on;
+};
+
+struct ExampleSpec {
+    std::string caption; // "Kugel mit Ebene"
+    std::string handler; // "KugelmitEbene2Click"
+    std::vector<OptionSetting> options;
+    // Fills the records and calls the hand-over (the vector examples first write their
+    // operands into the scene's vector stores).
+    void (*handOver)(TaskContext& context);
+};
+
+// Every 3-D example, in menu order.
+const std::vector<ExampleSpec>& exampleTable();
+// By caption (without "&") or by command name; nullptr when there is none.
+const ExampleSpec* findExample(std::string_view caption);
+const ExampleSpec* findExampleByHandler(std::string_view handler);
+
+// Sets the example's options, then hands its records over.
+void runExample(const ExampleSpec& example, TaskContext& context);

@@ -1,0 +1,103 @@
+// The text of "quillon --help": the options, every task with its menu paths and its fields in
+// reading order, and every example.
+#include "app/dialog_table.h"
+#include "app/examples.h"
+#include "app/headless.h"
+#include "app/tasks.h"
+
+#include <sstream>
+
+namespace {
+
+// What a remembered group's fields hold, in reading order.
+const char* describe(InputGroup g) {
+    switch (g) {
+    case InputGroup::Point:
+        return "P: x y z";
+    case InputGroup::TwoPoints:
+        return "P, Q: x y z each";
+    case InputGroup::Triangle:
+        return "A, B, C: x y z each";
+    case InputGroup::Quadrilateral:
+    case InputGroup::FourPoints:
+        return "A, B, C, D: x y z each";
+    case InputGroup::Line:
+    case InputGroup::Line1:
+    case InputGroup::Line2:
+        return "line: support point x y z, direction x y z";
+    case InputGroup::PlanePar:
+    case InputGroup::PlanePar1:
+    case InputGroup::PlanePar2:
+        return "plane: support point, first and second direction (x y z each)";
+    case InputGroup::PlaneNorm:
+    case InputGroup::PlaneNorm1:
+    case InputGroup::PlaneNorm2:
+        return "plane n·x - d = 0: normal x y z, d";
+    case InputGroup::SphereM:
+    case InputGroup::SphereM1:
+    case InputGroup::SphereM2:
+        return "sphere (x - m)² = r²: centre x y z, r";
+    case InputGroup::SphereV:
+    case InputGroup::SphereV1:
+    case InputGroup::SphereV2:
+        return "sphere x² - a·x - c = 0: a x y z, c";
+    case InputGroup::VectorP:
+        return "p: x y z";
+    case InputGroup::VectorQ:
+        return "q: x y z";
+    case InputGroup::VectorR:
+        return "r: x y z";
+    case InputGroup::VectorS:
+        return "s: x y z";
+    case InputGroup::DivisionRatio:
+        return "A, B, T: x y z each";
+    default:
+        return "fields";
+    }
+}
+
+} // namespace
+
+std::string headlessHelp() {
+    std::ostringstream o;
+    o << "Usage:\n"
+         "  quillon                                   open the program's windows\n"
+         "  quillon --task PATH [--fields TEXT...] [--colours C...] [--checked] [OUTPUT]\n"
+         "  quillon --example CAPTION [OUTPUT]\n"
+         "  quillon --help\n"
+         "\n"
+         "Runs one 3-D task or example without windows and prints the result sheet, one row\n"
+         "per line.\n"
+         "  --task PATH       the menu entry's caption path without '&', joined by '/'\n"
+         "  --fields TEXT...  the dialog's field texts in reading order (as typed: '1,5' is\n"
+         "                    not a number); without --fields the dialog's first-use texts\n"
+         "  --colours C...    colours of the dialog's coloured objects in order, 0xBBGGRR\n"
+         "                    (0x0000FF is red); default: the dialog's presets\n"
+         "  --checked         tick the dialog's check box (\"Kugel durch 4 Punkte\")\n"
+         "  --example CAPTION an entry of \"Beispiele\"\n"
+         "OUTPUT:\n"
+         "  --sheet FILE      save the result sheet's picture\n"
+         "  --drawing FILE    save the drawing (584 x 584)\n"
+         "  --bw              the drawing in black and white\n"
+         "Pictures are BMP when the file name ends in .bmp, PNG otherwise.\n"
+         "Exit status: 0 done; 1 bad arguments; 2 the program's error box was shown (its\n"
+         "text and the error's own message go to stderr, as do all other messages).\n"
+         "\n"
+         "Tasks (field count; fields in reading order):\n";
+    for (const TaskSpec& t : taskTable()) {
+        const DialogRow* row = findDialog(t.dialogClass);
+        bool first = true;
+        for (const std::string& path : taskPaths(t)) {
+            o << "  " << path;
+            if (first) {
+                o << "  (" << row->fieldCount() << ")";
+                first = false;
+            }
+            o << '\n';
+        }
+        for (const FieldBinding& b : row->bindings) o << "      " << describe(b.group) << '\n';
+    }
+    o << "\nExamples:\n";
+    for (const ExampleSpec& e : exampleTable()) o << "  " << e.caption << '\n';
+    return o.str();
+}

@@ -1,0 +1,81 @@
+#include "app/headless_session.h"
+
+#include "app/error_handling.h"
+#include "app/examples.h"
+#include "drawing/qt_canvas.h"
+#include "drawing/scene_drawing.h"
+
+#include <QPainter>
+
+#include <ostream>
+
+void StreamMeldungen::write(const std::string& text) {
+    std::string t;
+    t.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        t += text[i];
+    }
+    out_ << t << '\n';
+}
+
+void StreamMeldungen::fehlerBox(const std::string& text) {
+    ++errorBoxes_;
+    write(text);
+}
+
+void StreamMeldungen::ausnahmeBox(const std::string& text) {
+    write(text);
+}
+
+void StreamMeldungen::abbrechenBox(const std::string& text) {
+    write(text);
+}
+
+void StreamMeldungen::infoBox(const std::string& text) {
+    write(text);
+}
+
+bool StreamMeldungen::frageJaNein(const std::string& text) {
+    write(text);
+    return false;
+}
+
+HeadlessSession::HeadlessSession(std::ostream& messages)
+    : meldungen(messages), sheet(SheetWidth, SheetHeight, view.farbig),
+      handover(szene, optionen, sheet, meldungen) {
+    view.setSize(DrawingSize, DrawingSize);
+    seedFirstUseValues(eingaben);
+}
+
+void HeadlessSession::runTask(const TaskSpec& task, std::vector<std::string> texts,
+                              const std::vector<TFarbe>& colours, bool checked) {
+    mitFehlerbehandlung(meldungen, [&] {
+        TaskContext c = context();
+        runTaskWithTexts(task, eingaben, std::move(texts), c, colours, checked);
+    });
+}
+
+void HeadlessSession::runExample(const ExampleSpec& example) {
+    mitFehlerbehandlung(meldungen, [&] {
+        TaskContext c = context();
+        ::runExample(example, c);
+    });
+}
+
+QImage HeadlessSession::renderDrawing(bool farbig, int size) {
+    ViewState v = view;
+    if (size > 0) v.setSize(size, size);
+    v.farbig = farbig;
+    QImage image(v.Width, v.Height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtCanvas canvas(painter);
+    canvas.setPenWidth(1);
+    canvas.setPenStyle(PenStyle::Solid);
+    canvas.setPenColor(farbe::Schwarz);
+    canvas.setBrushColor(farbig ? v.Hintergrundfarbe : farbe::Weiss);
+    canvas.rectangle(0, 0, v.Width, v.Height);
+    mitFehlerbehandlung(meldungen, [&] { Zeichne_alles(canvas, v, szene, optionen); });
+    return image;
+}

@@ -1,0 +1,78 @@
+#pragma once
+// Everything one headless run needs, without a window: the program-wide state (view, options,
+// scene, remembered inputs with their first-use values, the sheet), a message sink that writes
+// to a stream, and the hand-over with no redraw to request. The headless runner and the tests
+// use it.
+#include "app/remembered_inputs.h"
+#include "app/tasks.h"
+#include "core/messages.h"
+#include "core/scene.h"
+#include "drawing/handover.h"
+#include "drawing/view.h"
+#include "sheet/sheet.h"
+
+#include <QImage>
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+struct ExampleSpec;
+
+// Messages as text on a stream: every box writes its text (line breaks as "\n"), a question is
+// answered No, a beep writes nothing.
+class StreamMeldungen : public Meldungen {
+public:
+    explicit StreamMeldungen(std::ostream& out) : out_(out) {}
+
+    void piep() override { ++beeps_; }
+    void fehlerBox(const std::string& text) override;
+    void ausnahmeBox(const std::string& text) override;
+    void abbrechenBox(const std::string& text) override;
+    void infoBox(const std::string& text) override;
+    bool frageJaNein(const std::string& text) override;
+
+    int beeps() const { return beeps_; }
+    // How many times the program's error box was shown.
+    int errorBoxes() const { return errorBoxes_; }
+
+private:
+    void write(const std::string& text);
+
+    std::ostream& out_;
+    int beeps_ = 0;
+    int errorBoxes_ = 0;
+};
+
+struct HeadlessSession {
+    // The drawing window's size and the sheet picture's (twice a window each way).
+    static constexpr int DrawingSize = 584;
+    static constexpr int SheetWidth = 2 * DrawingSize;
+    static constexpr int SheetHeight = 2 * DrawingSize;
+
+    explicit HeadlessSession(std::ostream& messages);
+    HeadlessSession(const HeadlessSession&) = delete;
+    HeadlessSession& operator=(const HeadlessSession&) = delete;
+
+    TaskContext context() { return {szene, optionen, meldungen, handover}; }
+
+    // Run a task (its dialog confirmed with these texts, see runTaskWithTexts) or an example as
+    // the menu does; an error that escapes becomes the program's two boxes, as in the window.
+    void runTask(const TaskSpec& task, std::vector<std::string> texts,
+                 const std::vector<TFarbe>& colours = {}, bool checked = false);
+    void runExample(const ExampleSpec& example);
+
+    // Renders the drawing as saving does: a one-pixel black frame filled with the background
+    // (white in black and white), then the scene through Zeichne_alles. `size` 0 takes the
+    // view's size. An error of the drawing is shown like any other (the program's box, then its
+    // message) and the picture keeps what was drawn before it.
+    QImage renderDrawing(bool farbig, int size = 0);
+
+    StreamMeldungen meldungen;
+    ViewState view;
+    Optionen optionen;
+    Szene szene;
+    LetzteEingaben eingaben;
+    Sheet sheet;
+    SceneHandover handover;
+};

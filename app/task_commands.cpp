@@ -1,0 +1,31 @@
+#include "app/task_commands.h"
+
+#include "app/commands.h"
+#include "app/examples.h"
+#include "app/input_dialog.h"
+
+TaskCommands::TaskCommands(TaskContext context, LetzteEingaben& inputs, QWidget* dialogParent)
+    : context_(context), inputs_(inputs), parent_(dialogParent) {
+    showDialog = [this](const std::string& className, const DialogOptions& options) {
+        return runInputDialog(className, inputs_, options, parent_);
+    };
+}
+
+void TaskCommands::registerAll(Befehle& befehle) {
+    for (const TaskSpec& t : taskTable())
+        befehle.registrieren(t.handler, [this, &t] { runFromMenu(t); });
+    for (const ExampleSpec& e : exampleTable())
+        befehle.registrieren(e.handler, [this, &e] { runExampleFromMenu(e); });
+}
+
+void TaskCommands::runFromMenu(const TaskSpec& task) {
+    const DialogResult result = showDialog(task.dialogClass, taskDialogOptions(task));
+    if (!result.accepted) return;
+    runTask(task, result, context_);
+    if (afterRun) afterRun();
+}
+
+void TaskCommands::runExampleFromMenu(const ExampleSpec& example) {
+    runExample(example, context_);
+    if (afterRun) afterRun();
+}

@@ -1,0 +1,86 @@
+// The task table against the menu and dialog tables, and the menu side of a task: the dialog
+// with the task's caption, the task on OK, nothing on Cancel.
+#include "task_test_util.h"
+
+#include "app/commands.h"
+#include "app/menu_table.h"
+#include "app/task_commands.h"
+
+#include <algorithm>
+
+namespace {
+
+using TaskCommandsTest = TaskFixture;
+
+TEST_F(TaskCommandsTest, TableMatchesMenuAndDialogTables) {
+    for (const TaskSpec& t : taskTable()) {
+        SCOPED_TRACE(t.handler);
+        const std::vector<const MenuZeile*> rows = zeilenMitBefehl(t.handler);
+        ASSERT_FALSE(rows.empty());
+        EXPECT_TRUE(std::any_of(rows.begin(), rows.end(),
+                                [&](const MenuZeile* r) { return r->pfad == t.path; }));
+        EXPECT_NE(findDialog(t.dialogClass), nullptr);
+        for (const std::string& p : taskPaths(t)) EXPECT_EQ(findTaskByPath(p), &t);
+    }
+    // Entries reachable in two places are one command.
+    EXPECT_EQ(findTaskByPath("Punkte/Punkt und Gerade"), findTask("GerademitPunkt1Click"));
+    EXPECT_EQ(findTaskByPath("Gerade/Gerade mit Punkt"), findTask("GerademitPunkt1Click"));
+    EXPECT_EQ(findTaskByPath("Kugel/Kugel mit Ebene/Kugel in Vektorform/Ebene in Normalenform"),
+              findTask("KugelinVektorform6Click"));
+    // A caption holding "/" itself.
+    EXPECT_EQ(findTaskByPath("Ebene/Ebene mit Ebene/Parameter/Normalenform"),
+              findTask("ParameterNormalenform1Click"));
+    EXPECT_EQ(findTaskByPath("Matrizen/Matrix/2x2 - Matrix"), nullptr);
+    EXPECT_EQ(findTaskByPath("&Punkte/Punkt"), nullptr);
+
+    for (const ExampleSpec& e : exampleTable()) {
+        SCOPED_TRACE(e.caption);
+        const std::vector<const MenuZeile*> rows = zeilenMitBefehl(e.handler);
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(ohneKaufmannsUnd(rows.front()->pfad.back()), e.caption);
+        EXPECT_EQ(ohneKaufmannsUnd(rows.front()->pfad.front()), "Beispiele");
+    }
+}
+
+TEST_F(TaskCommandsTest, MenuOpensTheDialogAndRunsTheTaskOnlyOnOk) {
+    TaskCommands commands(ctx, eingaben);
+    std::vector<std::string> opened;
+    DialogResult answer;
+    commands.showDialog = [&](const std::string& cls, const DialogOptions& o) {
+        opened.push_back(cls + "|" + o.caption);
+        return answer;
+    };
+    int after = 0;
+    commands.afterRun = [&] { ++after; };
+    Befehle befehle;
+    commands.registerAll(befehle);
+    for (const TaskSpec& t : taskTable()) EXPECT_TRUE(befehle.hat(t.handler)) << t.handler;
+    for (const ExampleSpec& e : exampleTable()) EXPECT_TRUE(befehle.hat(e.handler)) << e.caption;
+
+    example("Punkt");
+    const auto before = sheet.zeilen();
+    answer = {false, felder("1 2 3 4 5 6"), {0x00FFFF, 0x00FF00}, false};
+    befehle.ausfuehren("Vektorprodukt1Click");
+    EXPECT_EQ(opened, std::vector<std::string>{"TSkalarProduktDLG|Vektorprodukt:"});
+    EXPECT_EQ(szene.art, Szenenart::Punkt);
+    EXPECT_EQ(sheet.zeilen(), before);
+    EXPECT_EQ(after, 0);
+
+    answer.accepted = true;
+    befehle.ausfuehren("Skalarprodukt1Click");
+    EXPECT_EQ(opened.back(), "TSkalarProduktDLG|Skalarprodukt:");
+    EXPECT_EQ(szene.art, Szenenart::Skalarprodukt);
+    EXPECT_EQ(szene.SzeneVek2.z, 6);
+    EXPECT_EQ(after, 1);
+
+    // A conversion error leaves the command for the menu's error handling.
+    answer.texts[4] = "1,5";
+    EXPECT_THROW(befehle.ausfuehren("Skalarprodukt1Click"), ConversionError);
+    EXPECT_EQ(szene.SzeneVek2.z, 6);
+
+    befehle.ausfuehren("Kugel3Click");
+    EXPECT_EQ(opened.size(), 3u); // examples open no dialog
+    EXPECT_EQ(szene.art, Szenenart::Kugel);
+}
+
+} // namespace

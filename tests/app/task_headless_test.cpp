@@ -1,0 +1,130 @@
+// The headless runner's command line: rows on stdout, the German error texts on stderr with
+// status 2, usage errors with status 1, and the saved pictures.
+#include "app/headless.h"
+#include "core/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <sstream>
+
+namespace {
+
+struct Lauf {
+    int status;
+    std::string out, err;
+};
+
+Lauf quillon(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = runHeadless(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+const std::string eingabefehler =
+    "Ihre Eingaben enthalten einen Fehler !\nKann das Objekt nicht berechnen !\n\n"
+    "Wahrscheinlich zu viele \"Nullen\" oder Eingabefeld leer !\n";
+
+TEST(Headless, PrintsTheSheetRowsOfATaskOrExample) {
+    Lauf l = quillon({"--example", "Punkt"});
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.err, "");
+    EXPECT_EQ(l.out.rfind(" Ergebnisse:\n Punkt:\n P(2/2/4)\n", 0), 0u) << l.out;
+
+    l = quillon({"--task", "Gerade/Gerade mit Ebene/Ebene in Normalenform", "--fields", "1", "2",
+                 "3", "1", "0", "0", "0", "0", "1", "4"});
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.err, "");
+    EXPECT_GT(std::count(l.out.begin(), l.out.end(), '\n'), 5);
+
+    // Both places of an entry reachable from two menus; without --fields the dialog's
+    // first-use texts.
+    EXPECT_EQ(quillon({"--task", "Punkte/Punkt und Gerade", "--fields", "2", "2", "2", "-1", "2",
+                       "1", "2", "2", "8"})
+                  .out,
+              quillon({"--task", "Gerade/Gerade mit Punkt", "--fields", "2", "2", "2", "-1", "2",
+                       "1", "2", "2", "8"})
+                  .out);
+    EXPECT_EQ(quillon({"--task", "Punkte/Tetraeder"}).status, 0);
+}
+
+TEST(Headless, InputErrorsPrintTheGermanTextsAndEndWithStatusTwo) {
+    Lauf l = quillon({"--task", "Punkte/Punkt", "--fields", "1", "1,5", "3"});
+    EXPECT_EQ(l.status, headlessInputError);
+    EXPECT_EQ(l.out, "");
+    EXPECT_EQ(l.err, eingabefehler + "'1,5' ist kein gültiger Gleitkommawert.\n");
+
+    l = quillon(
+        {"--task", "Gerade/Gerade/Gerade in Vektorform", "--fields", "1", "2", "3", "0", "0", "0"});
+    EXPECT_EQ(l.status, headlessInputError);
+    EXPECT_EQ(l.out, "");
+    EXPECT_EQ(l.err, eingabefehler);
+
+    // The empty first-use point fields are no numbers.
+    EXPECT_EQ(quillon({"--task", "Punkte/Punkt"}).status, headlessInputError);
+
+    // Four points on one circle lie on no single sphere.
+    EXPECT_EQ(quillon({"--task", "Kugel/Kugel durch 4 Punkte", "--fields", "0", "0", "0", "1", "0",
+                       "0", "0", "1", "0", "1", "1", "0"})
+                  .status,
+              headlessInputError);
+}
+
+TEST(Headless, UsageErrorsEndWithStatusOne) {
+    EXPECT_EQ(quillon({"--task", "Punkte/Kreis"}).status, headlessUsageError);
+    EXPECT_EQ(quillon({"--example", "Ellipse"}).status, headlessUsageError);
+    EXPECT_EQ(quillon({"--task", "Punkte/Punkt", "--fields", "1", "2"}).status, headlessUsageError);
+    EXPECT_EQ(quillon({"--frobnicate"}).status, headlessUsageError);
+    EXPECT_EQ(quillon({"--task", "Punkte/Punkt", "--example", "Punkt"}).status, headlessUsageError);
+    EXPECT_EQ(quillon({"--task", "Punkte/Punkt", "--colours", "red"}).status, headlessUsageError);
+    EXPECT_EQ(quillon({"--sheet"}).status, headlessUsageError);
+}
+
+TEST(Headless, HelpListsTasksWithAllTheirPathsAndExamples) {
+    Lauf l = quillon({"--help"});
+    EXPECT_EQ(l.status, 0);
+    for (const char* s : {"Kugel/Kugel durch 4 Punkte  (12)", "Punkte/Punkt und Gerade",
+                          "Gerade/Gerade mit Punkt", "Ebene/Ebene mit Ebene/Parameter/Normalenform",
+                          "  Kugel mit Ebene\n", "--drawing", "--colours", "--checked"})
+        EXPECT_NE(l.out.find(s), std::string::npos) << s;
+}
+
+TEST(Headless, SavesSheetAndDrawingAsPngOrBmp) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string sheet = dir.filePath("blatt.png").toStdString();
+    const std::string farbig = dir.filePath("zeichnung.BMP").toStdString();
+    const std::string sw = dir.filePath("sw.png").toStdString();
+    ASSERT_EQ(
+        quillon({"--example", "Kugel mit Ebene", "--sheet", sheet, "--drawing", farbig}).status, 0);
+    ASSERT_EQ(quillon({"--example", "Kugel mit Ebene", "--drawing", sw, "--bw"}).status, 0);
+
+    QImage blatt(QString::fromStdString(sheet), "PNG");
+    ASSERT_FALSE(blatt.isNull());
+    EXPECT_EQ(blatt.pixelColor(blatt.width() - 1, blatt.height() - 1), QColor(Qt::white));
+    QImage bmp(QString::fromStdString(farbig), "BMP");
+    ASSERT_FALSE(bmp.isNull());
+    EXPECT_EQ(bmp.size(), QSize(584, 584));
+    QImage bw(QString::fromStdString(sw), "PNG");
+    ASSERT_EQ(bw.size(), QSize(584, 584));
+    // One-pixel black frame; white inside in black and white, the background colour otherwise.
+    EXPECT_EQ(bw.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(bw.pixelColor(3, 3), QColor(Qt::white));
+    EXPECT_NE(bmp.pixelColor(3, 3), QColor(Qt::white));
+    // Black and white: no colour anywhere.
+    bool nurGrau = true;
+    for (int y = 0; y < bw.height(); y += 2)
+        for (int x = 0; x < bw.width(); x += 2) {
+            const QColor c = bw.pixelColor(x, y);
+            if (c.red() != c.green() || c.green() != c.blue()) nurGrau = false;
+        }
+    EXPECT_TRUE(nurGrau);
+
+    EXPECT_EQ(quillon({"--example", "Punkt", "--sheet", "/nonexistent/dir/x.png"}).status,
+              headlessUsageError);
+}
+
+} // namespace

@@ -1,0 +1,184 @@
+// Every 3-D task: valid input hands over its scene kind and sets its options; an object that
+// fails its input test gives the beep(s) and the error box; a text that is not a number throws
+// the conversion error. Both failures leave scene, sheet and options as they were.
+#include "task_test_util.h"
+
+#include "core/messages.h"
+
+namespace {
+
+using A = Szenenart;
+
+struct Fall {
+    const char* handler;
+    const char* gueltig;
+    Szenenart art;
+    const char* ungueltig; // "" for the tasks without an input test
+    int extraPiepse = 0;
+    bool gerade = false;         // hands over a line: trace points on
+    bool ohneProjektion = false; // one of the five line tasks: projection lines off
+    bool kugel = false;          // sphere plane points on
+};
+
+// clang-format off
+const Fall faelle[] = {
+    {"Punkt1Click", "1 2 5", A::Punkt, ""},
+    {"Linie2Click", "2 2 2 3 4 8", A::Linie, ""},
+    {"Teilverhltnis1Click", "2 2 1 2 5 4 2 4 3", A::Teilverhaeltnis, ""},
+    {"Dreieck1Click", "4 1 0 0 6 0 0 1 7", A::Dreieck, ""},
+    {"Viereck1Click", "4 1 0 0 6 2 0 1 7 2 -3 6", A::Viereck, ""},
+    {"Tetraeder1Click", "3 0 0 0 5 0 0 0 6 -1 -1 0", A::Tetraeder, ""},
+    {"TetraedermitEbene2Click", "3 0 0 0 5 0 0 0 6 -1 -1 0 0 0 1 2", A::TetraederEbene, ""},
+    {"fehlendePunkte1Click", "0 0 0 2 0 0 2 2 0", A::Parallelogramm, ""},
+    {"Geradeaus2Punkten1Click", "3 2 1 1 4 3", A::Gerade2Punkte, "1 2 3 1 2 3", 1, true, true},
+    {"Gerade1Click", "1 2 -1 1 -1 2", A::Gerade, "1 2 3 0 0 0", 1, true, true},
+    {"GerademitPunkt1Click", "2 2 2 -1 2 1 2 2 8", A::GeradePunkt, "2 2 2 0 0 0 2 2 8", 1,
+     true, true},
+    {"GerademitGerade1Click", "1 4 3 -1 2 1 -6 2 3 -1 4 -3", A::ZweiGeraden,
+     "1 4 3 -1 2 1 -6 2 3 0 0 0", 0, true, true},
+    {"EbeneinParameterform3Click", "2 2 2 -1 2 1 3 0 0 1 1 0 -1 0 1", A::EbeneParGerade,
+     "2 2 2 -1 2 1 3 0 0 1 1 0 2 2 0", 0, true},
+    {"EbeneinNormalenform3Click", "2 2 2 -1 2 1 1 -1 1 3", A::EbeneGerade,
+     "2 2 2 -1 2 1 0 0 0 3", 0, true},
+    {"KugelinMittelpunksform1Click", "2 2 2 -1 2 1 2 1 3 4", A::KugelGerade,
+     "2 2 2 -1 2 1 2 1 3 0", 0, true, false, true},
+    {"KugelinVektorform2Click", "2 2 2 -1 2 1 0 4 0 10", A::KugelVGerade,
+     "0 0 0 0 0 0 0 4 0 10", 0, true, false, true},
+    {"GeradeGeradePunkt1Click", "-4 3 3 1 -1 0 1 2 1 0 0 2 -1 2 0", A::PunktZweiGeraden,
+     "-4 3 3 1 -1 0 1 2 1 0 0 2 0 0 0", 0, true, true},
+    {"EbeneinParameterform2Click", "3 0 0 1 1 0 -1 0 1 2 2 8", A::EbeneParPunkt,
+     "3 0 0 0 0 0 -1 0 1 2 2 8"},
+    {"EbeneinNormalenform2Click", "0 0 1 2 2 2 8", A::EbenePunkt, "0 0 0 2 2 2 8"},
+    {"Ebenedurch3Punkte1Click", "4 1 0 0 6 0 0 1 7", A::Ebene3Punkte, "0 0 0 1 1 1 2 2 2"},
+    {"inParameterform1Click", "3 0 0 1 1 0 -1 0 1", A::EbenePar, "3 0 0 1 1 0 2 2 0"},
+    {"inNormalenform1Click", "1 2 3 4", A::Ebene, "0 0 0 4"},
+    {"beideinParameterform1Click", "3 0 0 1 1 0 -1 0 1 0 0 1 1 0 0 0 1 0", A::EbeneParEbenePar,
+     "3 0 0 1 1 0 -1 0 1 0 0 1 0 0 0 0 1 0"},
+    {"ParameterNormalenform1Click", "3 0 0 1 1 0 -1 0 1 1 2 3 4", A::EbeneParEbeneNorm,
+     "3 0 0 1 1 0 -1 0 1 0 0 0 4"},
+    {"beideinNormalenform1Click", "1 -2 1 3 -1 2 1 4", A::EbeneNormEbeneNorm,
+     "1 -2 1 3 0 0 0 4"},
+    {"KugelinMittelpunktsform5Click", "0 0 1 3 0 1 0 4", A::EbeneNormKugelM,
+     "0 0 1 3 0 1 0 -1", 0, false, false, true},
+    {"KugelinVektorform6Click", "0 0 1 3 0 4 0 10", A::KugelVEbeneNorm, "0 0 1 3 0 0 0 -1", 0,
+     false, false, true},
+    {"KugelinMittelpunktsform6Click", "3 0 0 1 1 0 -1 0 1 0 1 0 4", A::KugelMEbenePar,
+     "3 0 0 1 1 0 1 1 0 0 1 0 4", 0, false, false, true},
+    {"KugelinVektorform7Click", "3 0 0 1 1 0 -1 0 1 0 4 0 10", A::KugelVEbenePar,
+     "3 0 0 1 1 0 -1 0 1 2 0 0 -2", 0, false, false, true},
+    {"KugelinMittelpunktsform3Click", "2 2 8 2 2 0 3", A::KugelPunkt, "2 2 8 2 2 0 0", 0,
+     false, false, true},
+    {"KugelinVektorform4Click", "2 2 8 0 4 0 10", A::KugelVPunkt, "2 2 8 0 0 0 -5", 0, false,
+     false, true},
+    {"KugelinMittelpunktsform2Click", "2 3 1 4", A::Kugel, "2 3 1 -4", 0, false, false, true},
+    {"KugelinVektorform3Click", "0 4 0 10", A::KugelV, "2 0 0 -2", 0, false, false, true},
+    {"beideKugelninMittelpunktsform1Click", "0 1 0 3 0 6 0 4", A::KugelKugel,
+     "0 1 0 3 0 6 0 0", 0, false, false, true},
+    {"MittelpunktsVektorform1Click", "0 1 0 3 0 4 0 10", A::KugelMKugelV, "0 1 0 3 0 0 0 -1", 0,
+     false, false, true},
+    {"beideKugelninVektorform1Click", "0 4 0 10 2 0 0 3", A::KugelVKugelV, "0 0 0 -1 2 0 0 3",
+     0, false, false, true},
+    {"Kugeldurch4Punkte1Click", "3 0 0 0 5 0 0 0 6 -1 -1 0", A::Kugel4Punkte,
+     "0 0 0 1 0 0 0 1 0 1 1 0", 0, false, false, true},
+    {"Skalarprodukt1Click", "2 2 0 1 4 6", A::Skalarprodukt, ""},
+    {"Vektorprodukt1Click", "2 2 -1 1 4 3", A::Vektorprodukt, ""},
+    {"Spatprodukt1Click", "2 2 0 8 9 4 -1 3 5", A::Spatprodukt, ""},
+    {"N2Vektoren1Click", "1 2 3 2 4 6", A::LineareAbh2, ""},
+    {"N3Vektoren1Click", "1 0 0 0 1 0 0 0 1", A::LineareAbh3, ""},
+    {"N4Vektoren1Click", "1 0 0 0 1 0 0 0 1 1 1 1", A::LineareAbh4, ""},
+};
+// clang-format on
+
+// What must survive a failed task.
+struct Stand {
+    Szenenart art;
+    std::vector<std::string> zeilen;
+    double px, py, pz;
+    bool spur, projektion, kugel, kanten;
+    bool operator==(const Stand&) const = default;
+};
+
+struct TaskValidity : TaskFixture {
+    Stand stand() const {
+        return {szene.art,
+                sheet.zeilen(),
+                szene.SzenePunkt.x,
+                szene.SzenePunkt.y,
+                szene.SzenePunkt.z,
+                optionen.Spurpunkte,
+                optionen.Projektionsgeraden,
+                optionen.KugelEbenenpunkte,
+                optionen.TetraederKanten};
+    }
+    // A previous task on screen, and options opposite to what the tasks set.
+    void vorher() {
+        example("Punkt");
+        optionen.Spurpunkte = false;
+        optionen.Projektionsgeraden = true;
+        optionen.KugelEbenenpunkte = false;
+        optionen.TetraederKanten = false;
+        m.leeren();
+    }
+};
+
+TEST_F(TaskValidity, EveryTaskIsInTheTableOnce) {
+    EXPECT_EQ(std::size(faelle), taskTable().size());
+    for (const Fall& f : faelle) EXPECT_NE(findTask(f.handler), nullptr) << f.handler;
+}
+
+TEST_F(TaskValidity, ValidInputHandsOverTheTaskSceneAndSetsItsOptions) {
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.handler);
+        vorher();
+        EXPECT_EQ(run(f.handler, felder(f.gueltig)), TaskOutcome::HandedOver);
+        EXPECT_EQ(szene.art, f.art);
+        EXPECT_GT(sheet.zeilen().size(), 1u);
+        EXPECT_EQ(optionen.Spurpunkte, f.gerade);
+        EXPECT_EQ(optionen.Projektionsgeraden, !f.ohneProjektion);
+        EXPECT_EQ(optionen.KugelEbenenpunkte, f.kugel);
+        // No error box (the zero vector product would show its own message; none is zero here).
+        for (const auto& e : m.eintraege) EXPECT_NE(e.art, "fehler");
+    }
+}
+
+TEST_F(TaskValidity, FailedInputTestGivesBeepsAndErrorBoxAndChangesNothing) {
+    for (const Fall& f : faelle) {
+        if (std::string(f.ungueltig).empty()) continue;
+        SCOPED_TRACE(f.handler);
+        vorher();
+        const Stand davor = stand();
+        EXPECT_EQ(run(f.handler, felder(f.ungueltig)), TaskOutcome::Rejected);
+        EXPECT_EQ(stand(), davor);
+        std::vector<RecordingMeldungen::Eintrag> erwartet(f.extraPiepse + 1, {"piep", ""});
+        erwartet.push_back({"fehler", meldung::Eingabefehler});
+        EXPECT_EQ(m.eintraege, erwartet);
+    }
+}
+
+TEST_F(TaskValidity, TextThatIsNoNumberThrowsAndChangesNothingButIsRemembered) {
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.handler);
+        for (bool letztes : {false, true}) {
+            vorher();
+            const Stand davor = stand();
+            std::vector<std::string> t = felder(f.gueltig);
+            std::string& schlecht = letztes ? t.back() : t.front();
+            schlecht = letztes ? "1,5" : "nan";
+            try {
+                run(f.handler, t);
+                ADD_FAILURE() << "no ConversionError";
+            } catch (const ConversionError& e) {
+                EXPECT_EQ(std::string(e.what()), letztes
+                                                     ? "'1,5' ist kein gültiger Gleitkommawert."
+                                                     : "'nan' ist kein gültiger Gleitkommawert.");
+            }
+            EXPECT_EQ(stand(), davor);
+            EXPECT_TRUE(m.eintraege.empty());
+        }
+    }
+    // The dialog's texts were remembered before the conversion failed.
+    EXPECT_EQ(eingaben.vectorP[0], "1");
+    EXPECT_EQ(eingaben.vectorS[2], "1,5");
+}
+
+} // namespace
