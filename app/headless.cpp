@@ -122,8 +122,11 @@ void runChosen(const Arguments& a, const TaskSpec* task, const ExampleSpec* exam
 
 } // namespace
 
+// Qt's own options ("-platform", "-style") start with one dash and go to the windows.
 bool isHeadlessCall(int argc, char** argv) {
-    return argc > 1 && argv[1] && argv[1][0] != '\0';
+    if (argc < 2 || !argv[1]) return false;
+    const std::string first = argv[1];
+    return first == "-h" || first.rfind("--", 0) == 0;
 }
 
 int runHeadless(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -175,9 +178,23 @@ int runHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
     return written ? headlessOk : headlessUsageError;
 }
 
+namespace {
+
+// Qt's note that it found no runtime folder means nothing here and would only clutter the
+// error stream that the runner's callers read.
+QtMessageHandler qtStandard = nullptr;
+
+void qtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+    if (qtStandard) qtStandard(type, context, message);
+}
+
+} // namespace
+
 int headlessMain(int argc, char** argv) {
     // No window opens; the offscreen platform serves fonts and pictures without a display.
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qtStandard = qInstallMessageHandler(qtMessages);
     QGuiApplication app(argc, argv);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);

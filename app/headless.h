@@ -15,7 +15,7 @@ inline constexpr int headlessOk = 0;
 inline constexpr int headlessUsageError = 1; // unknown option, task or example; wrong field count
 inline constexpr int headlessInputError = 2; // the program's error box was shown
 
-// True when the program was started with arguments, i.e. headless.
+// True when the first argument is one of the runner's ("--task", "--help", ...).
 bool isHeadlessCall(int argc, char** argv);
 
 // Runs with the arguments after the program name. Needs a QGuiApplication (fonts and pictures);

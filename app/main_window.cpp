@@ -4,6 +4,7 @@
 #include "app/error_handling.h"
 #include "app/program.h"
 #include "app/remembered_inputs.h"
+#include "app/task_wiring.h"
 #include "app/units.h"
 #include "core/trig_tables.h"
 #include "drawing/drawing_window.h"
@@ -68,6 +69,7 @@ TForm1::TForm1(Programm& programm, QWidget* parent) : QMainWindow(parent), p_(pr
     befehle_.registrieren("N10Einheitenweniger1Click", [this] { N10Einheitenweniger1Click(); });
     befehle_.registrieren("Copyright1Click", [this] { Copyright1Click(); });
     befehle_.registrieren("loeschen1Click", [this] { loeschen1Click(); });
+    aufgaben_ = std::make_unique<TaskWiring>(*this);
 
     FormCreate();
 }

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include <exception>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@ class QCloseEvent;
 class QShowEvent;
 class TErgebnisDLG;
 class TZeichnungsDlg;
+class TaskWiring;
 struct Programm;
 
 class TForm1 : public QMainWindow {
@@ -33,6 +35,8 @@ public:
     void befehlAusfuehren(std::string_view name);
 
     TZeichnungsDlg* zeichnung() const { return zeichnung_; }
+    // The 3-D scene's painter and hand-over, and the task and example commands.
+    TaskWiring& aufgaben() const { return *aufgaben_; }
     TErgebnisDLG* ergebnisse() const { return ergebnisse_; }
 
     // The menu entry (or submenu's entry) at the caption path, "&" included; null if none.
@@ -97,4 +101,5 @@ private:
     bool dreidimAktiv_ = true;
     bool abbildungAktiv_ = false;
     bool gezeigt_ = false;
+    std::unique_ptr<TaskWiring> aufgaben_;
 };

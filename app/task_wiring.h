@@ -1,0 +1,28 @@
+#pragma once
+// Connects the 3-D scene to the main window: the drawing window's repaint draws the scene, one
+// hand-over serves every task (its redraw request repaints the drawing window), and the tasks
+// and examples are registered as commands, so that their menu entries become enabled.
+#include <memory>
+
+class ScenePainter;
+class SceneHandover;
+class TaskCommands;
+class TForm1;
+class TZeichnungsDlg;
+
+class TaskWiring {
+public:
+    explicit TaskWiring(TForm1& form);
+    ~TaskWiring();
+    TaskWiring(const TaskWiring&) = delete;
+    TaskWiring& operator=(const TaskWiring&) = delete;
+
+    SceneHandover& handover() { return *handover_; }
+    TaskCommands& commands() { return *commands_; }
+
+private:
+    TZeichnungsDlg* zeichnung_;
+    std::unique_ptr<ScenePainter> painter_;
+    std::unique_ptr<SceneHandover> handover_;
+    std::unique_ptr<TaskCommands> commands_;
+};
