@@ -21,7 +21,7 @@ struct TViereck {
 enum class Szenenart {
     keine,
     Punkt,
-    Linie,          // Strecke
+    Linie, // Strecke
     Teilverhaeltnis,
     Dreieck,
     Viereck,
@@ -33,7 +33,7 @@ enum class Szenenart {
     GeradePunkt,
     ZweiGeraden,
     PunktZweiGeraden,
-    Ebene,           // normal form
+    Ebene, // normal form
     EbenePar,
     Ebene3Punkte,
     EbenePunkt,
@@ -49,7 +49,7 @@ enum class Szenenart {
     KugelVGerade,
     KugelPunkt,
     KugelVPunkt,
-    KugelEbene,       // sphere (centre form) with plane (normal form)
+    KugelEbene, // sphere (centre form) with plane (normal form)
     EbeneNormKugelM,
     KugelVEbeneNorm,
     KugelMEbenePar,
@@ -82,27 +82,31 @@ struct Szene {
     TKugel SzeneKugel, SzeneKugel1, SzeneKugel2;
     TKugelV SzeneKugelV, SzeneKugelV1, SzeneKugelV2;
     TPunkt SzeneVek1, SzeneVek2, SzeneVek3, SzeneVek4;
-    TPunkt SzeneTeilpunkte[3];            // A, B and the dividing point T
-    TPunkt SzeneSchnittpunkte[6];         // tetrahedron edges AB, BC, AC, BD, AD, CD with the plane
+    TPunkt SzeneTeilpunkte[3];    // A, B and the dividing point T
+    TPunkt SzeneSchnittpunkte[6]; // tetrahedron edges AB, BC, AC, BD, AD, CD with the plane
     int SzeneSchnittpunktDa[6] = {0, 0, 0, 0, 0, 0};
+
+    // The vector-product hand-over has just shown its "linearly dependent" box for the current
+    // vectors; the next repaint gives the scene up without showing the same box a second time.
+    bool VektorproduktGemeldet = false;
 };
 
 // Drawing options: the context-menu entries (all start unchecked) and the two flags that the
 // tasks set.
 struct Optionen {
-    bool Spurpunkte = false;          // "Spurpunke zeigen"
-    bool Projektionsgeraden = false;  // "Projektonsgeraden zeigen"
-    bool Ursprungslotgeraden = false; // "Ursprungslotgeraden zeigen"
-    bool KoordSchnittpunkte = false;  // "Koordinaten-Schnittpunkte zeigen"
-    bool Spurgeraden = false;         // "Spurgeraden zeigen"
-    bool Parameterdarstellung = false;// "Parameterdarstellung zeigen"
-    bool Quaderdarstellung = false;   // "Quaderdarstellung zeigen"
-    bool Quaderschnittpunkte = false; // "Quaderschnittpunkte zeigen"
-    bool HilfsQuader = false;         // "HilfsQuader zeigen"
-    bool DreieckHoehen = false;       // "Dreieck mit Höhengeraden"
+    bool Spurpunkte = false;           // "Spurpunke zeigen"
+    bool Projektionsgeraden = false;   // "Projektonsgeraden zeigen"
+    bool Ursprungslotgeraden = false;  // "Ursprungslotgeraden zeigen"
+    bool KoordSchnittpunkte = false;   // "Koordinaten-Schnittpunkte zeigen"
+    bool Spurgeraden = false;          // "Spurgeraden zeigen"
+    bool Parameterdarstellung = false; // "Parameterdarstellung zeigen"
+    bool Quaderdarstellung = false;    // "Quaderdarstellung zeigen"
+    bool Quaderschnittpunkte = false;  // "Quaderschnittpunkte zeigen"
+    bool HilfsQuader = false;          // "HilfsQuader zeigen"
+    bool DreieckHoehen = false;        // "Dreieck mit Höhengeraden"
 
-    bool TetraederKanten = false;     // set by the tetrahedron tasks and the sphere through 4 points
-    bool KugelEbenenpunkte = false;   // set by every sphere task, never cleared
+    bool TetraederKanten = false;   // set by the tetrahedron tasks and the sphere through 4 points
+    bool KugelEbenenpunkte = false; // set by every sphere task, never cleared
 };
 
 // The origin as a point record: white, no name. Position vectors start here.

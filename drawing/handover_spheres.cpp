@@ -176,6 +176,7 @@ void SceneHandover::Vektorprodukt_Uebergeben(const TPunkt& a, const TPunkt& b) {
     // A menu command, not a repaint: the box may be shown right here.
     if (null) meldungen_.abbrechenBox(meldung::Vektorprodukt_Null);
     abschliessen(Szenenart::Vektorprodukt, !null);
+    szene_.VektorproduktGemeldet = null;
 }
 
 void SceneHandover::Spatprodukt_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c) {

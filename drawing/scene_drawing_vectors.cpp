@@ -36,9 +36,13 @@ void zeichneVektorprodukt(SzenenZeichner& s) {
     zeichneVektoren(s, 2);
     TPunkt n = kreuzprodukt(s.szene.SzeneVek1, s.szene.SzeneVek2);
     if (IstNullvektor(n)) {
-        // The task has no picture: the scene is given up and the message shown once more.
+        // The task has no picture: the scene is given up. The message is shown here only when
+        // the hand-over has not just shown it (after a click on the sheet, say); otherwise
+        // closing the hand-over's box would repaint and show the same box again.
         s.szene.art = Szenenart::keine;
-        if (s.events.zeroCrossProduct) s.events.zeroCrossProduct();
+        if (!s.szene.VektorproduktGemeldet && s.events.zeroCrossProduct)
+            s.events.zeroCrossProduct();
+        s.szene.VektorproduktGemeldet = false;
     } else {
         TPunkt e;
         Einheitsvektor(n, e);

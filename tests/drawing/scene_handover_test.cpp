@@ -87,6 +87,11 @@ TEST(SceneHandover, ZeroVectorProductShowsTheBoxAndAsksForNoRedraw) {
     EXPECT_EQ(t.bild.szene.art, Szenenart::Vektorprodukt); // marked all the same
     EXPECT_GT(t.sheet.protokoll().size(), 1u);             // and reported
 
+    // The repaint after the box closes gives the scene up without a second box.
+    t.bild.draw();
+    EXPECT_EQ(t.bild.szene.art, Szenenart::keine);
+    EXPECT_EQ(t.bild.zeroCrossProducts, 0);
+
     t.h.Vektorprodukt_Uebergeben(punkt(2, 2, -1, farbe::Gelb, "p"),
                                  punkt(1, 4, 3, farbe::Lime, "q"));
     EXPECT_EQ(t.meldungen.eintraege.size(), 1u);
