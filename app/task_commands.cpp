@@ -18,14 +18,27 @@ void TaskCommands::registerAll(Befehle& befehle) {
         befehle.registrieren(e.handler, [this, &e] { runExampleFromMenu(e); });
 }
 
+namespace {
+
+// Calls `afterRun` when the task is over, also when its report stopped at an error: the options
+// were set before the hand-over.
+struct AfterRun {
+    const std::function<void()>& f;
+    ~AfterRun() {
+        if (f) f();
+    }
+};
+
+} // namespace
+
 void TaskCommands::runFromMenu(const TaskSpec& task) {
     const DialogResult result = showDialog(task.dialogClass, taskDialogOptions(task));
     if (!result.accepted) return;
+    AfterRun after{afterRun};
     runTask(task, result, context_);
-    if (afterRun) afterRun();
 }
 
 void TaskCommands::runExampleFromMenu(const ExampleSpec& example) {
+    AfterRun after{afterRun};
     runExample(example, context_);
-    if (afterRun) afterRun();
 }

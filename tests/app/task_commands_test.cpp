@@ -77,10 +77,12 @@ TEST_F(TaskCommandsTest, MenuOpensTheDialogAndRunsTheTaskOnlyOnOk) {
     answer.texts[4] = "1,5";
     EXPECT_THROW(befehle.ausfuehren("Skalarprodukt1Click"), ConversionError);
     EXPECT_EQ(szene.SzeneVek2.z, 6);
+    EXPECT_EQ(after, 2);
 
     befehle.ausfuehren("Kugel3Click");
     EXPECT_EQ(opened.size(), 3u); // examples open no dialog
     EXPECT_EQ(szene.art, Szenenart::Kugel);
+    EXPECT_EQ(after, 3);
 }
 
 } // namespace
