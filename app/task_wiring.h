@@ -1,12 +1,15 @@
 #pragma once
 // Connects the 3-D scene to the main window: the drawing window's repaint draws the scene, one
 // hand-over serves every task (its redraw request repaints the drawing window), and the tasks
-// and examples are registered as commands, so that their menu entries become enabled.
+// and examples are registered as commands, so that their menu entries become enabled. A click
+// on the result sheet goes to the click editing, which changes the scene and recomputes.
 #include <memory>
 
 class ScenePainter;
 class SceneHandover;
+class SheetEditing;
 class TaskCommands;
+class TErgebnisDLG;
 class TForm1;
 class TZeichnungsDlg;
 
@@ -19,10 +22,13 @@ public:
 
     SceneHandover& handover() { return *handover_; }
     TaskCommands& commands() { return *commands_; }
+    SheetEditing& editing() { return *editing_; }
 
 private:
     TZeichnungsDlg* zeichnung_;
     std::unique_ptr<ScenePainter> painter_;
     std::unique_ptr<SceneHandover> handover_;
     std::unique_ptr<TaskCommands> commands_;
+    TErgebnisDLG* ergebnisse_;
+    std::unique_ptr<SheetEditing> editing_;
 };
