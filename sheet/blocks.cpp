@@ -105,10 +105,13 @@ void Kugel_Mittelpunktsform_ausgeben(Sheet& s, const TKugel& K, int x, int& y, S
     s.Vector_ausgeben(K.M, xs, w, m, oben);
     xs = nachSpalte(s, xs, w);
     const std::string rt = ZahlText(K.r);
-    s.Outtext(xs, mittel, ") = " + rt);
-    s.Outtext(nachText(s, xs, ")"), oben, "2");
     const int ende = nachText(s, xs, ") = " + rt);
+    // The raised "2"s go first: the block's last text then stands on its middle row, as in the
+    // vector form, so a report that continues below the last text leaves the same gap after
+    // either form.
+    s.Outtext(nachText(s, xs, ")"), oben, "2");
     s.Outtext(ende, oben, "2");
+    s.Outtext(xs, mittel, ") = " + rt);
     feldMerken(s, r, nachText(s, xs, ") = "), ende, mittel);
     s.movey(3, y);
 }

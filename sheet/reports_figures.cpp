@@ -115,8 +115,10 @@ void Ergebnis_Dreieck(Sheet& s, const TDreieck& d, int x, int& y) {
     TEbeneNorm N;
     Parameter_zu_Normalenform(E, N);
     EbeneNormalenForm_ausgeben(s, N, x, y);
-    s.Gety(y);
-    s.next_zeile(y);
+    // The block's last text is its equation on the middle row, so the row below the last text
+    // would be the block's own third row: count from the block's top instead (three rows, then
+    // one blank row).
+    s.movey(4, y);
 
     s.Outtextln(x, y, "Abstand vom Ursprung:");
     s.Outtext(x, y, "d = " + ZahlText(Abstand_Punkt_Ebene(UrsprungPunkt, N)));

@@ -67,7 +67,11 @@ void Ergebnis_SkalarProdukt(Sheet& s, const TPunkt& p, const TPunkt& q, int x, i
     betrag(s, p, x, y);
     betrag(s, q, x, y);
     s.next_zeile(y);
-    s.Outtext(x, y, "Winkel = " + ZahlText(Winkel(p, q)));
+    // The angle between the two vectors (0 to 180 degrees), not between their lines: with a
+    // negative scalar product it is obtuse, as the projections below, which then point against
+    // p and q, show.
+    const double w = Winkel(p, q);
+    s.Outtext(x, y, "Winkel = " + ZahlText(Skalarprodukt(p, q) < 0 ? 180 - w : w));
     s.movey(NachZeile, y);
 
     s.Outtextln(x, y, "Senkrechte Projektionen:");

@@ -108,6 +108,8 @@ TEST(ReportDreieck, RightTriangleThreeFourFive) {
             "Höhenfußpunkte:", "  Ha(1.44/1.92/0)", "  Hb(0/0/0)", "  Hc(0/0/0)"}));
     EXPECT_EQ(t.back(), "  Hc(0/0/0)");
     EXPECT_EQ(zeilenAbstand(b.s, "C(0/3/0)", "Ebene durch drei Punkte:"), 3);
+    // Heading, the three rows of the normal form, one blank row.
+    EXPECT_EQ(zeilenAbstand(b.s, "In Normalenform:", "Abstand vom Ursprung:"), 5);
     EXPECT_EQ(zeilenAbstand(b.s, "d = 0", "Schwerpunkt:"), 2);
     EXPECT_EQ(zeilenAbstand(b.s, "g(A,C): x = ", "Dreieckswinkel:"), 3);
     EXPECT_EQ(zeilenAbstand(b.s, "  Gamma = 53.13  (Gamma´=126.87)", "Seitenlängen:"), 2);

@@ -182,6 +182,8 @@ TEST(KugelBericht, GeradeVerfehltKugelMitTangentialebenen) {
                             "-----------------------------", "Entfernteste Punkte von g auf K:",
                             "F1(0/0/5)", "F2(0/0/-5)", "Lot von M auf g:", "L(0/0/10)"}));
     EXPECT_EQ(zeilenAbstand(b.s, "d = 10.000", "Tangentialebenen von g an K:"), 2);
+    // The centre form comes last here: its third row and one blank row before the centre.
+    EXPECT_EQ(zeilenAbstand(b.s, ") = 5", "Mittelpunkt der Kugel: "), 3);
     // The given vector form and the line are clickable.
     EXPECT_TRUE(b.s.anker.kugelA[0].gesetzt && b.s.anker.kugelC[0].gesetzt);
     EXPECT_FALSE(b.s.anker.kugelM[0].gesetzt);

@@ -41,11 +41,12 @@ TEST(ReportSkalarProdukt, PerpendicularObtuseAndZero) {
     EXPECT_EQ(finde(b.s, "q->p = ")->farbe, farbe::Schwarz);
     EXPECT_EQ(inSpalte(b.s, b.s.anker.vek[1], 1), '1');
 
-    // p·q = −2, |q| = √5, acute angle arccos(2/√5); q->p = −2·p, p->q = −(2/5)·q.
+    // p·q = −2, |q| = √5, the angle between the vectors arccos(−2/√5) = 180° − 26.565°;
+    // q->p = −2·p, p->q = −(2/5)·q.
     TestBlatt stumpf;
     Ergebnis_SkalarProdukt(stumpf.s, v(1, 0, 0, "p"), v(-2, 1, 0, "q"), stumpf.x, stumpf.y);
     EXPECT_TRUE(
-        inFolge(texte(stumpf.s), {"Skalarprodukt = -2", "|q| = 2.236", "Winkel = 26.565",
+        inFolge(texte(stumpf.s), {"Skalarprodukt = -2", "|q| = 2.236", "Winkel = 153.435",
                                   "q->p = ", "| -2 |", "|  0 |", "|  0 |", "p->q = ", "|  0.8 |",
                                   "| -0.4 |", "|    0 |", "|q->p| = 2", "|p->q| = 0.894"}));
 
