@@ -244,7 +244,13 @@ void TZeichnungsDlg::buildMemo() {
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setGeometry(10, 30, 313, 217);
-    Memo1->setFont(panelFont());
+    // One pixel smaller than the panels: the longest help line then fits the memo's width, so
+    // the whole text shows without scrolling.
+    QFont memoFont = panelFont();
+    memoFont.setPixelSize(10);
+    Memo1->setFont(memoFont);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->viewport()->setCursor(Qt::PointingHandCursor);
     QStringList lines;
     for (const char* line : HelpLines) lines << QString::fromUtf8(line);
