@@ -173,8 +173,13 @@ void SceneHandover::Vektorprodukt_Uebergeben(const TPunkt& a, const TPunkt& b) {
     const bool null = IstNullvektor(kreuzprodukt(p, q));
     szene_.SzeneVek1 = std::move(p);
     szene_.SzeneVek2 = std::move(q);
-    // A menu command, not a repaint: the box may be shown right here.
-    if (null) meldungen_.abbrechenBox(meldung::Vektorprodukt_Null);
+    if (null) {
+        // The cleared drawing shows while the box is up, so that the previous task's picture
+        // does not stay beside the new report; the marked scene itself asks for no redraw.
+        if (redraw) redraw();
+        // A menu command, not a repaint: the box may be shown right here.
+        meldungen_.abbrechenBox(meldung::Vektorprodukt_Null);
+    }
     abschliessen(Szenenart::Vektorprodukt, !null);
     szene_.VektorproduktGemeldet = null;
 }

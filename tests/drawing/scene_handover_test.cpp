@@ -20,7 +20,14 @@ struct Headless {
     Sheet sheet{600, 2000, farbig};
     RecordingMeldungen meldungen;
     int redraws = 0;
-    SceneHandover h{bild.szene, bild.optionen, sheet, meldungen, [this] { ++redraws; }};
+    // The scene kind and the number of boxes shown at the last redraw request.
+    Szenenart artAtRedraw = Szenenart::keine;
+    std::size_t boxesAtRedraw = 0;
+    SceneHandover h{bild.szene, bild.optionen, sheet, meldungen, [this] {
+                        ++redraws;
+                        artAtRedraw = bild.szene.art;
+                        boxesAtRedraw = meldungen.eintraege.size();
+                    }};
 
     // The sheet's first written row after "Ergebnisse:".
     std::string ersterText() const {
@@ -76,14 +83,20 @@ TEST(SceneHandover, WorksWithoutARedrawCallback) {
     EXPECT_FALSE(sheet.protokoll().empty());
 }
 
-TEST(SceneHandover, ZeroVectorProductShowsTheBoxAndAsksForNoRedraw) {
+TEST(SceneHandover, ZeroVectorProductShowsTheClearedDrawingAndTheBox) {
     Headless t;
+    t.h.Kugel_uebergeben(kugel({2, 3, 1}, 4, farbe::Gelb));
+    t.redraws = 0;
     t.h.Vektorprodukt_Uebergeben(punkt(1, 2, 3, farbe::Gelb, "p"),
                                  punkt(2, 4, 6, farbe::Lime, "q"));
     ASSERT_EQ(t.meldungen.eintraege.size(), 1u);
     EXPECT_EQ(t.meldungen.eintraege[0].art, "abbrechen");
     EXPECT_EQ(t.meldungen.eintraege[0].text, meldung::Vektorprodukt_Null);
-    EXPECT_EQ(t.redraws, 0);
+    // The only redraw request comes before the box, for the cleared drawing (the sphere must
+    // not stay on screen); the vector scene asks for none.
+    EXPECT_EQ(t.redraws, 1);
+    EXPECT_EQ(t.artAtRedraw, Szenenart::keine);
+    EXPECT_EQ(t.boxesAtRedraw, 0u);
     EXPECT_EQ(t.bild.szene.art, Szenenart::Vektorprodukt); // marked all the same
     EXPECT_GT(t.sheet.protokoll().size(), 1u);             // and reported
 
@@ -95,7 +108,8 @@ TEST(SceneHandover, ZeroVectorProductShowsTheBoxAndAsksForNoRedraw) {
     t.h.Vektorprodukt_Uebergeben(punkt(2, 2, -1, farbe::Gelb, "p"),
                                  punkt(1, 4, 3, farbe::Lime, "q"));
     EXPECT_EQ(t.meldungen.eintraege.size(), 1u);
-    EXPECT_EQ(t.redraws, 1);
+    EXPECT_EQ(t.redraws, 2);
+    EXPECT_EQ(t.artAtRedraw, Szenenart::Vektorprodukt);
     EXPECT_EQ(t.bild.szene.SzeneVek2.y, 4);
 }
 
