@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -106,17 +107,28 @@ void InputDialog::build() {
 void InputDialog::addLine(const DialogLine& line) {
     auto* row = new QHBoxLayout;
     const int fieldWidth = fontMetrics().horizontalAdvance("-00000.000") + 12;
+    // The gaps are set item by item, so that an exponent sits right at what it raises.
+    const int gap = row->spacing() >= 0 ? row->spacing() : 6;
+    row->setSpacing(0);
+    bool first = true;
     for (const DialogItem& item : line) {
+        if (!first && item.kind != DialogItem::Kind::Raised) row->addSpacing(gap);
+        first = false;
         switch (item.kind) {
         case DialogItem::Kind::Label:
         case DialogItem::Kind::Raised: {
             auto* label = new QLabel(QString::fromStdString(item.text), this);
             if (!item.objectName.empty())
                 label->setObjectName(QString::fromStdString(item.objectName));
-            // An exponent stands half a line above the middle of its line: the empty margin
-            // below the text pushes it up while the label stays vertically centred.
-            if (item.kind == DialogItem::Kind::Raised)
+            // An exponent is written smaller and stands half a line above the middle of its
+            // line: the empty margin below the text pushes it up while the label stays
+            // vertically centred.
+            if (item.kind == DialogItem::Kind::Raised) {
+                QFont small = label->font();
+                if (small.pointSizeF() > 0) small.setPointSizeF(small.pointSizeF() * 0.75);
+                label->setFont(small);
                 label->setContentsMargins(0, 0, 0, fontMetrics().height());
+            }
             row->addWidget(label, 0, Qt::AlignVCenter);
             break;
         }

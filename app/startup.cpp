@@ -5,10 +5,19 @@
 #include "app/program.h"
 #include "app/qt_messages.h"
 
+#include <QLibraryInfo>
 #include <QScreen>
+#include <QTranslator>
 
 int fensterStarten(int& argc, char** argv) {
     QuillonApp app(argc, argv);
+    // Qt's own dialogs and menus (the colour chooser, an edit field's context menu) speak German
+    // like the rest of the program, whatever the user's locale; without the translation files
+    // they stay English.
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QStringLiteral("qtbase_de"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtDeutsch);
     QtMeldungen meldungen;
     Programm programm(meldungen);
     TForm1 form(programm);
