@@ -48,7 +48,7 @@ struct HeadlessSession {
     // The drawing window's size and the sheet picture's (twice a window each way).
     static constexpr int DrawingSize = 584;
     static constexpr int SheetWidth = 2 * DrawingSize;
-    static constexpr int SheetHeight = 2 * DrawingSize;
+    static constexpr int SheetHeight = MindestBildhoehe;
 
     explicit HeadlessSession(std::ostream& messages);
     HeadlessSession(const HeadlessSession&) = delete;

@@ -13,6 +13,10 @@
 #include <string>
 #include <vector>
 
+// The lowest picture height: the longest report (a tetrahedron cut by a plane) needs about
+// 1350 pixels.
+inline constexpr int MindestBildhoehe = 1600;
+
 struct SheetText {
     int x = 0, y = 0;
     std::string text;

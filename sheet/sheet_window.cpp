@@ -1,5 +1,7 @@
 #include "sheet/sheet_window.h"
 
+#include <algorithm>
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -56,7 +58,9 @@ void TErgebnisDLG::setzeGeometrie(int links, int oben, int breite, int hoehe) {
     setGeometry(links, oben, breite, hoehe);
     // The window has no border, and its scroll bars only appear once the picture is larger than
     // it, so its client area is the whole window at this point.
-    sheet_.setGroesse(2 * width(), 2 * height());
+    // The picture is twice the client size; on low screens it is made at least
+    // MindestBildhoehe high, so that the longest reports are not cut off at the bottom.
+    sheet_.setGroesse(2 * width(), std::max(2 * height(), MindestBildhoehe));
     sheet_.loeschen();
 }
 

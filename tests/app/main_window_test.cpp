@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QLocale>
 #include <QMenuBar>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -304,7 +305,7 @@ TEST_F(Hauptfenster, StartzustandUndFensteranordnung) {
     EXPECT_TRUE(form->zeichnung()->isVisible());
     EXPECT_TRUE(form->ergebnisse()->isVisible());
     EXPECT_EQ(p.sheet.breite(), 2 * (flaeche->width() - h));
-    EXPECT_EQ(p.sheet.hoehe(), 2 * h);
+    EXPECT_EQ(p.sheet.hoehe(), std::max(2 * h, MindestBildhoehe));
     EXPECT_EQ(p.sheet.protokoll().at(0).text, "Ergebnisse:");
 
     // Once results stand on the sheet, a new window size keeps them.

@@ -20,10 +20,13 @@ TEST(SheetWindow, ShowsThePictureTwiceItsSizeAndPassesClicksOn) {
     bool farbig = true;
     Sheet s(10, 10, farbig);
     TErgebnisDLG fenster(s);
+    fenster.setzeGeometrie(20, 30, 300, 900);
+    EXPECT_EQ(fenster.geometry(), QRect(20, 30, 300, 900));
+    EXPECT_EQ(s.bild().size(), QSize(600, 1800));
+    EXPECT_EQ(fenster.bildWidget()->size(), QSize(600, 1800));
+    // A low window still gets a picture high enough for the longest report.
     fenster.setzeGeometrie(20, 30, 300, 200);
-    EXPECT_EQ(fenster.geometry(), QRect(20, 30, 300, 200));
-    EXPECT_EQ(s.bild().size(), QSize(600, 400));
-    EXPECT_EQ(fenster.bildWidget()->size(), QSize(600, 400));
+    EXPECT_EQ(s.bild().size(), QSize(600, MindestBildhoehe));
     EXPECT_EQ(fenster.bildWidget()->toolTip(), QString::fromUtf8(" Werte ändern mit Maustaste "));
 
     fenster.show();
