@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# End to end: starts the real program on a virtual X server, runs the example "Tetraeder mit
+# Ebene" from the menu with real key presses, clicks the first coordinate of A on the result
+# sheet with the left and then the right mouse button, and checks from screenshots that the
+# sheet and the drawing changed each time. The screenshots stay in SHOTS_DIR for a reviewer.
+#
+#   sheet_click.sh QUILLON SHEET_LOCATOR SHOTS_DIR
+#
+# Exit status 77 (skipped) only when the X server cannot start.
+set -euo pipefail
+
+quillon=$1
+locator=$2
+shots=$3
+skip=77
+
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+    set +e
+    for pid in $app_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAILED: $*" >&2
+    echo "screenshots so far:" >&2
+    ls "$shots"/*.png >&2 2>/dev/null || true
+    exit 1
+}
+
+# --- The X server: it picks a free display itself and writes its number to fd 3. ---
+if ! command -v Xvfb >/dev/null; then
+    echo "SKIPPED: Xvfb is not installed (scripts/setup.sh installs it)"
+    exit $skip
+fi
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+    echo "SKIPPED: Xvfb could not start:"
+    cat "$work/xvfb.log"
+    exit $skip
+fi
+export DISPLAY=":$(head -n1 "$work/display")"
+echo "virtual display $DISPLAY"
+
+# --- What the sheet must show, from the headless runner (same program, same fonts). ---
+# The example, and the same task with A raised from 3 to 4.
+QT_QPA_PLATFORM=offscreen "$quillon" --example "Tetraeder mit Ebene" --sheet "$work/vorher.png" \
+    >/dev/null || fail "headless example"
+QT_QPA_PLATFORM=offscreen "$quillon" --task "Punkte/Tetraeder mit Ebene" \
+    --fields 4 0 0 0 5 0 0 0 6 -1 -1 0 0 0 1 2 --sheet "$work/nachher.png" >/dev/null ||
+    fail "headless task"
+
+# --- The program, focused (there is no window manager). ---
+QT_QPA_PLATFORM=xcb "$quillon" >"$work/quillon.log" 2>&1 &
+app_pid=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quillon' | head -n1) ||
+    fail "the main window did not appear"
+xdotool windowfocus --sync "$window"
+
+shot() { import -window root "$shots/$1.png"; }
+
+# Waits until the sheet's top left corner shows what SHEET shows; prints where it stands.
+wait_for_sheet() {
+    local sheet=$1 name=$2 where
+    for _ in $(seq 40); do
+        shot "$name"
+        if where=$("$locator" find "$shots/$name.png" "$sheet"); then
+            echo "$where"
+            return 0
+        fi
+        sleep 0.25
+    done
+    return 1
+}
+
+# Number of pixels that differ between the same box of two screenshots.
+differing() {
+    local a=$1 b=$2 box=$3
+    /usr/bin/convert "$shots/$a.png" -crop "$box" +repage "$work/a.png"
+    /usr/bin/convert "$shots/$b.png" -crop "$box" +repage "$work/b.png"
+    compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 >/dev/null | cut -d' ' -f1 || true
+}
+
+# --- The example from the menu "Beispie&le": its fifth entry. ---
+xdotool key alt+l
+sleep 0.5
+xdotool key Down Down Down Down Return
+read -r sx sy < <(wait_for_sheet "$work/vorher.png" 1-example) ||
+    fail "the example's report did not appear on the sheet"
+echo "sheet picture at ($sx, $sy) on the screen"
+
+# The sheet is the picture right of the drawing; the drawing fills the area left of it below
+# the menu.
+sheet_box="600x700+${sx}+${sy}"
+drawing_box="$((sx - 12))x$((768 - sy - 24))+0+${sy}"
+
+# --- Left click on the "3" of A(3/0/0). The tetrahedron report writes A at (4, 14) of the
+# picture; the sheet font is 7 pixels wide and 12 high, so "A(" ends 2 characters later. ---
+cx=$((sx + 4 + 2 * 7 + 3))
+cy=$((sy + 14 + 6))
+# Move away afterwards, so that no tooltip covers the sheet.
+xdotool mousemove --sync "$cx" "$cy" click 1 mousemove --sync 1300 5
+wait_for_sheet "$work/nachher.png" 2-left-click >/dev/null ||
+    fail "after the left click the sheet does not show A(4/0/0)"
+"$locator" same "$shots/2-left-click.png" "$work/nachher.png" "$sx" "$sy" ||
+    fail "the sheet moved"
+[ "$(differing 1-example 2-left-click "$sheet_box")" -gt 0 ] || fail "the sheet did not change"
+changed=$(differing 1-example 2-left-click "$drawing_box")
+[ "$changed" -gt 100 ] || fail "the drawing did not change ($changed pixels)"
+echo "left click: sheet shows A(4/0/0), $changed pixels of the drawing changed"
+
+# --- Right click on the same place: back to A(3/0/0). ---
+xdotool mousemove --sync "$cx" "$cy" click 3 mousemove --sync 1300 5
+wait_for_sheet "$work/vorher.png" 3-right-click >/dev/null ||
+    fail "after the right click the sheet does not show A(3/0/0) again"
+changed=$(differing 2-left-click 3-right-click "$drawing_box")
+[ "$changed" -gt 100 ] || fail "the drawing did not change back ($changed pixels)"
+echo "right click: sheet shows A(3/0/0) again, $changed pixels of the drawing changed"
+
+kill -0 "$app_pid" 2>/dev/null || fail "the program has ended"
+echo "screenshots:"
+ls "$shots"/*.png
