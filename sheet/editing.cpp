@@ -42,7 +42,9 @@ public:
     }
     void kugel(int i, TKugelV& V) {
         treffer(SpalteKlick(V.a, anker_.kugelA[i], links_, X_, Y_));
-        treffer(FeldKlick(V.c, anker_.kugelC[i], links_, X_, Y_));
+        // The sheet shows the constant as −c ("x +10 = 0" for c = −10): a left click raises
+        // the number the user sees, so it lowers c.
+        treffer(FeldKlick(V.c, anker_.kugelC[i], !links_, X_, Y_));
         if (!IstKugelV(V)) ungueltig_ = true;
     }
     void punkte(TPunkt& A, TPunkt& B) {

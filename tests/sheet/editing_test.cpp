@@ -305,10 +305,10 @@ TEST_F(Editing, ARadiusOfZeroOrANegativeRadicandIsUndone) {
     m.leeren();
     z.SzeneKugelV = {punkt(2, 0, 0, farbe::Gelb, "a"), 0.5, "K: ", farbe::Gelb};
     zeigen(Szenenart::KugelV);
-    rechts(imFeld(s.anker.kugelC[0])); // c = −0.5, r² = 0.5
+    links(imFeld(s.anker.kugelC[0])); // shown −c raised: c = −0.5, r² = 0.5
     EXPECT_EQ(z.SzeneKugelV.c, -0.5);
     EXPECT_TRUE(m.eintraege.empty());
-    rechts(imFeld(s.anker.kugelC[0])); // c = −1.5: undone
+    links(imFeld(s.anker.kugelC[0])); // c = −1.5: undone
     EXPECT_EQ(z.SzeneKugelV.c, -0.5);
     EXPECT_EQ(m.eintraege, Editierbox);
 }
@@ -550,8 +550,10 @@ TEST_F(Editing, EachTaskChangesTheStoreOfTheClickedObject) {
                 if (*nachher[i].second == vorher[i]) continue;
                 if (!a.abgeleitet.empty() && n.rfind(a.abgeleitet, 0) == 0) continue;
                 geaendert.push_back(n);
+                // A vector-form sphere's constant is shown as −c: raising what is shown lowers c.
+                const bool gezeigtNegiert = ziel.find("@c") != std::string::npos;
                 if (n == feld) {
-                    EXPECT_EQ(*nachher[i].second, vorher[i] + 1);
+                    EXPECT_EQ(*nachher[i].second, vorher[i] + (gezeigtNegiert ? -1 : 1));
                 }
             }
             EXPECT_EQ(geaendert, std::vector<std::string>{feld});
