@@ -1,36 +1,34 @@
 #include "core/dependence.h"
 #include "core/errors.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
 using V = std::vector<double>;
-V drei(TPunkt a, TPunkt b, TPunkt c) {
+V zwei(const TPunkt& a, const TPunkt& b) {
+    V l(2, 9.0);
+    return Nulldarstellung2(a, b, l[0], l[1]), l;
+}
+V drei(const TPunkt& a, const TPunkt& b, const TPunkt& c) {
     V l(3, 9.0);
-    Nulldarstellung3(a, b, c, l[0], l[1], l[2]);
-    return l;
+    return Nulldarstellung3(a, b, c, l[0], l[1], l[2]), l;
+}
+V vier(const TPunkt& a, const TPunkt& b, const TPunkt& c, const TPunkt& d) {
+    V l(4, 9.0);
+    return Nulldarstellung4(a, b, c, d, l[0], l[1], l[2], l[3]), l;
 }
 } // namespace
 
-TEST(Nulldarstellung2, ParallelVectorsAndZeroVectors) {
-    double la = 9, lb = 9;
-    Nulldarstellung2(punkt(2, 4, 6), punkt(1, 2, 3), la, lb);
-    EXPECT_EQ(la, -0.5);
-    EXPECT_EQ(lb, 1);
-    Nulldarstellung2(punkt(0, 2, 0), punkt(0, -3, 0), la, lb); // x components zero
-    EXPECT_EQ(la, 1.5);
-    Nulldarstellung2(punkt(1, 2, 3), punkt(0, 0, 0), la, lb); // 0·a + 1·b = o
-    EXPECT_EQ(la, 0);
-    EXPECT_EQ(lb, 1);
-    Nulldarstellung2(punkt(0, 0, 0), punkt(0, 0, 0), la, lb); // 1·a + 0·b = o
-    EXPECT_EQ(la, 1);
-    EXPECT_EQ(lb, 0);
+TEST(Nulldarstellung, TwoParallelVectorsAndZeroVectors) {
+    EXPECT_EQ(zwei(punkt(2, 4, 6), punkt(1, 2, 3)), (V{-0.5, 1}));
+    EXPECT_EQ(zwei(punkt(0, 2, 0), punkt(0, -3, 0)), (V{1.5, 1})); // x components zero
+    EXPECT_EQ(zwei(punkt(1, 2, 3), punkt(0, 0, 0)), (V{0, 1}));    // 0·a + 1·b = o
+    EXPECT_EQ(zwei(punkt(0, 0, 0), punkt(0, 0, 0)), (V{1, 0}));    // 1·a + 0·b = o
 }
 
-TEST(Nulldarstellung3, CoordinatePairsAndParallelPairs) {
+TEST(Nulldarstellung, ThreeVectorsByCoordinatePairsAndParallelPairs) {
     EXPECT_EQ(drei(punkt(1, 0, 0), punkt(0, 1, 0), punkt(1, 1, 0)), (V{1, 1, -1}));
     EXPECT_EQ(drei(punkt(0, 1, 0), punkt(0, 0, 1), punkt(0, 2, 3)), (V{2, 3, -1})); // pair y, z
     EXPECT_EQ(drei(punkt(1, 0, 0), punkt(0, 0, 1), punkt(2, 0, 5)), (V{2, 5, -1})); // pair x, z
@@ -42,19 +40,15 @@ TEST(Nulldarstellung3, CoordinatePairsAndParallelPairs) {
     // Short vectors: every minor (1e-10) snaps to 0, yet the representation stays non-trivial.
     const V k = drei(punkt(1e-5, 0, 0), punkt(0, 1e-5, 0), punkt(1e-5, 1e-5, 0));
     EXPECT_GT(k[0], 0);
-    EXPECT_DOUBLE_EQ(k[1], k[0]);
-    EXPECT_DOUBLE_EQ(k[2], -k[0]);
+    EXPECT_EQ(k, (V{k[0], k[0], -k[0]}));
 }
 
-TEST(Nulldarstellung4, GeneralCaseAndDependentSubset) {
-    double la, lb, lc, ld;
-    Nulldarstellung4(punkt(1, 0, 0), punkt(0, 1, 0), punkt(1, 1, 1), punkt(0, 0, 1), la, lb, lc,
-                     ld);
-    EXPECT_EQ((V{la, lb, lc, ld}), (V{1, 1, -1, 1}));
+TEST(Nulldarstellung, FourVectorsGeneralCaseAndDependentSubset) {
+    EXPECT_EQ(vier(punkt(1, 0, 0), punkt(0, 1, 0), punkt(1, 1, 1), punkt(0, 0, 1)),
+              (V{1, 1, -1, 1}));
     // a, b, d coplanar: c gets 0.
-    Nulldarstellung4(punkt(1, 0, 0), punkt(0, 1, 0), punkt(0, 0, 1), punkt(1, 1, 0), la, lb, lc,
-                     ld);
-    EXPECT_EQ((V{la, lb, lc, ld}), (V{1, 1, 0, -1}));
+    EXPECT_EQ(vier(punkt(1, 0, 0), punkt(0, 1, 0), punkt(0, 0, 1), punkt(1, 1, 0)),
+              (V{1, 1, 0, -1}));
 }
 
 TEST(ScalarProductProjections, SignedProjectionsWithNamesAndColours) {

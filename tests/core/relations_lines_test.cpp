@@ -1,23 +1,8 @@
 #include "core/errors.h"
 #include "core/number_text.h"
-#include "core/relations.h"
+#include "tests/core/helpers.h"
 
-#include <cmath>
-#include <gtest/gtest.h>
-
-namespace {
-void expectKoord(const TPunkt& p, double x, double y, double z) {
-    EXPECT_NEAR(p.x, x, 1e-12);
-    EXPECT_NEAR(p.y, y, 1e-12);
-    EXPECT_NEAR(p.z, z, 1e-12);
-}
-TGerade gerade(TPunkt p, TPunkt u, TFarbe f = 0, std::string name = "g:") {
-    return TGerade{std::move(p), std::move(u), f, std::move(name)};
-}
-TEbeneNorm ebene(TPunkt n, double d, TFarbe f = 0) {
-    return TEbeneNorm{std::move(n), d, f, "E"};
-}
-} // namespace
+#include <utility>
 
 TEST(Abstand_Punkt_Ebene, UsesTheHesseForm) {
     EXPECT_DOUBLE_EQ(Abstand_Punkt_Ebene(punkt(0, 0, 0), ebene(punkt(0, 3, 4), 10)), 2);
@@ -26,71 +11,48 @@ TEST(Abstand_Punkt_Ebene, UsesTheHesseForm) {
 }
 
 TEST(Schnittpunkt_Gerade_Ebene, CodesOneTwoThreeWithTolerance) {
-    const TEbeneNorm e = ebene(punkt(0, 0, 1), 2);
     TPunkt s = punkt(5, 5, 5, 0, "alt");
     int code = 0;
-    Schnittpunkt_Gerade_Ebene(gerade(punkt(1, 1, 0), punkt(0, 1, 2), 0x99), e, code, s);
-    EXPECT_EQ(code, 1);
-    expectKoord(s, 1, 2, 2);
-    EXPECT_EQ(s.Name, "S");
-    EXPECT_EQ(s.Farbe, farbe::Aqua);
-
-    s = punkt(5, 5, 5, 0, "alt");
-    Schnittpunkt_Gerade_Ebene(gerade(punkt(0, 0, 0), punkt(1, 0, 0)), e, code, s);
-    EXPECT_EQ(code, 2);
-    EXPECT_EQ(s.Name, "alt");
-    expectKoord(s, 5, 5, 5);
-    // Line in the plane, with a numerator just below 1e-8.
-    Schnittpunkt_Gerade_Ebene(gerade(punkt(0, 0, 2 + 5e-9), punkt(1, 1, 0)), e, code, s);
-    EXPECT_EQ(code, 3);
+    auto schnitt = [&](const TGerade& g) {
+        return Schnittpunkt_Gerade_Ebene(g, ebene(punkt(0, 0, 1), 2), code, s), code;
+    };
+    EXPECT_EQ(schnitt(gerade(punkt(0, 0, 0), punkt(1, 0, 0))), 2);
     // Direction slightly tilted, u·n = 5e-9 counts as 0: parallel.
-    Schnittpunkt_Gerade_Ebene(gerade(punkt(0, 0, 0), punkt(1, 0, 5e-9)), e, code, s);
-    EXPECT_EQ(code, 2);
-    EXPECT_EQ(s.Name, "alt");
+    EXPECT_EQ(schnitt(gerade(punkt(0, 0, 0), punkt(1, 0, 5e-9))), 2);
+    // Line in the plane, with a numerator just below 1e-8.
+    EXPECT_EQ(schnitt(gerade(punkt(0, 0, 2 + 5e-9), punkt(1, 1, 0))), 3);
+    EXPECT_TRUE(bei(s, 5, 5, 5, "alt", 0));
+    EXPECT_EQ(schnitt(gerade(punkt(1, 1, 0), punkt(0, 1, 2), 0x99)), 1);
+    EXPECT_TRUE(bei(s, 1, 2, 2, "S", farbe::Aqua));
 }
 
-TEST(Lot_Punkt_Gerade, FootPerpendicularAndFlag) {
+TEST(Lot, PerpendicularsOnALineAndOnAPlaneNamedLInAqua) {
     const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 0, 0), 0x55);
     TGerade l;
     TPunkt f;
     int flag = -1;
     Lot_Punkt_Gerade(punkt(3, 4, 0, 0x12, "Q"), g, l, f, flag);
     EXPECT_EQ(flag, 1);
-    expectKoord(f, 3, 0, 0);
-    EXPECT_EQ(f.Name, "L");
-    EXPECT_EQ(f.Farbe, farbe::Aqua);
-    expectKoord(l.Stuetz, 3, 4, 0);
-    expectKoord(l.Richtung, 0, 4, 0);
-    EXPECT_EQ(l.Name, "l:");
-    EXPECT_EQ(l.Farbe, farbe::Aqua);
+    EXPECT_TRUE(bei(f, 3, 0, 0, "L", farbe::Aqua));
+    EXPECT_TRUE(bei(l, {3, 4, 0}, {0, 4, 0}, "l:", farbe::Aqua));
     EXPECT_DOUBLE_EQ(Abstand_Punkt_Gerade(punkt(3, 4, 0), g), 4);
-
     Lot_Punkt_Gerade(punkt(2, 0, 0), g, l, f, flag);
     EXPECT_EQ(flag, 0); // the point lies on g
     EXPECT_THROW(Lotfusspunkt(punkt(1, 1, 1), gerade(punkt(0, 0, 0), punkt(0, 0, 0)), f),
                  MathError);
-}
 
-TEST(Lot_auf_Ebene, LineAndFootNamedLInAqua) {
-    TGerade l;
-    TPunkt f;
     Lot_auf_Ebene(punkt(0, 0, 0, 0, "O"), ebene(punkt(1, 1, 1), 3), l, f);
-    expectKoord(f, 1, 1, 1);
-    EXPECT_EQ(f.Name, "L");
-    EXPECT_EQ(l.Name, "L");
-    EXPECT_EQ(l.Farbe, farbe::Aqua);
-    EXPECT_EQ(f.Farbe, farbe::Aqua);
-    expectKoord(l.Richtung, 1, 1, 1);
+    EXPECT_TRUE(bei(f, 1, 1, 1, "L", farbe::Aqua));
+    EXPECT_TRUE(bei(l, {0, 0, 0}, {1, 1, 1}, "L", farbe::Aqua));
 }
 
 TEST(EbeneDurchPunkt, ParallelAndPerpendicularPlanesKeepTheirNames) {
     TEbeneNorm e;
     Ebene_durch_Punkt_parallel(ebene(punkt(1, 2, 3), 9), punkt(1, 1, 1), e);
-    expectKoord(e.Normale, 1, 2, 3);
-    EXPECT_EQ(e.d, 6);
+    EXPECT_TRUE(bei(e, {1, 2, 3}, 6));
     EXPECT_EQ(e.Name, "SpE: ");
     Ebene_durch_Punkt_senkrecht(punkt(0, 0, 2), punkt(5, 5, 5), e);
-    EXPECT_EQ(e.d, 10);
+    EXPECT_TRUE(bei(e, {0, 0, 2}, 10));
     EXPECT_EQ(e.Name, "  Ep :");
 }
 
@@ -101,181 +63,116 @@ TEST(Winkel_Gerade_Ebene, IsNinetyMinusTheAngleWithTheNormal) {
     EXPECT_EQ(Zahl9_3(Winkel_Gerade_Ebene(gerade(punkt(0, 0, 0), punkt(1, 0, 1)), e)), "   45.000");
 }
 
-TEST(Richtungen_parallel, ExactAfterSimplifyingOrWithinTolerance) {
+TEST(Parallel, DirectionsExactAfterSimplifyingOrWithinTolerance) {
     EXPECT_TRUE(Richtungen_parallel(punkt(1, 2, 3), punkt(2, 4, 6)));
     EXPECT_TRUE(Richtungen_parallel(punkt(1, 2, 3), punkt(-1, -2, -3)));
-    EXPECT_TRUE(Richtungen_parallel(punkt(0, 0, 5), punkt(0, 0, -0.1)));
     EXPECT_TRUE(Richtungen_parallel(punkt(1, 1, 0), punkt(1, 1 + 4e-10, 0)));
     EXPECT_FALSE(Richtungen_parallel(punkt(1, 1, 0), punkt(1, 1 + 6e-10, 0)));
     EXPECT_FALSE(Richtungen_parallel(punkt(1, 0, 0), punkt(0, 1, 0)));
     EXPECT_FALSE(Richtungen_parallel(punkt(1e300, 1, 0), punkt(1e-300, 1, 0)));
+
+    // Parallel_mit_Faktor: the factor of the first non-zero component of b, tolerance 1e-7.
+    auto faktor = [](const TPunkt& a, const TPunkt& b) {
+        double k = -1;
+        return std::pair(Parallel_mit_Faktor(a, b, k), k);
+    };
+    EXPECT_EQ(faktor(punkt(2, 4, 6), punkt(1, 2, 3)), std::pair(true, 2.0));
+    EXPECT_EQ(faktor(punkt(0, -3, 6), punkt(0, 1, -2)), std::pair(true, -3.0));
+    EXPECT_EQ(faktor(punkt(1, 2, 3), punkt(0, 0, 0)), std::pair(true, 0.0));
+    EXPECT_FALSE(faktor(punkt(0, 0, 1), punkt(0, 1, 0)).first);
+    EXPECT_TRUE(faktor(punkt(1, 1, 5e-8), punkt(1, 1, 0)).first);
+    EXPECT_FALSE(faktor(punkt(1, 1, 2e-7), punkt(1, 1, 0)).first);
 }
 
-TEST(Parallel_mit_Faktor, ReturnsTheFactorOfTheFirstNonZeroComponent) {
-    double k = -1;
-    EXPECT_TRUE(Parallel_mit_Faktor(punkt(2, 4, 6), punkt(1, 2, 3), k));
-    EXPECT_EQ(k, 2);
-    EXPECT_TRUE(Parallel_mit_Faktor(punkt(0, -3, 6), punkt(0, 1, -2), k));
-    EXPECT_EQ(k, -3);
-    EXPECT_FALSE(Parallel_mit_Faktor(punkt(0, 0, 1), punkt(0, 1, 0), k));
-    EXPECT_TRUE(Parallel_mit_Faktor(punkt(1, 2, 3), punkt(0, 0, 0), k));
-    EXPECT_EQ(k, 0);
-    EXPECT_TRUE(Parallel_mit_Faktor(punkt(1, 1, 5e-8), punkt(1, 1, 0), k));
-    EXPECT_FALSE(Parallel_mit_Faktor(punkt(1, 1, 2e-7), punkt(1, 1, 0), k));
-}
-
-TEST(Lage_zweier_Geraden, IdenticalAndParallel) {
-    std::string wort, text = "unberührt";
-    TPunkt S, L1, L2;
-    TGerade l;
+TEST(Lage_zweier_Geraden, IdenticalOnlyAtDistanceExactlyZeroElseParallel) {
     const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 2, 3));
-    Lage_zweier_Geraden(g, gerade(punkt(2, 4, 6), punkt(2, 4, 6)), wort, text, S, L1, L2, l);
-    EXPECT_EQ(wort, lage::identisch);
-    Lage_zweier_Geraden(g, gerade(punkt(1, 0, 0), punkt(-1, -2, -3)), wort, text, S, L1, L2, l);
-    EXPECT_EQ(wort, lage::parallel);
+    EXPECT_EQ(lage2(g, gerade(punkt(2, 4, 6), punkt(2, 4, 6))).wort, lage::identisch);
     // distance of (1, 0, 0) from g: |(1,0,0) × (1,2,3)| / |(1,2,3)| = √13/√14
-    EXPECT_EQ(text, Zahl9_3(std::sqrt(13.0 / 14.0)));
-    EXPECT_EQ(text, "    0.964");
+    const GeradenLage p = lage2(g, gerade(punkt(1, 0, 0), punkt(-1, -2, -3)));
+    EXPECT_EQ(p.wort + p.text, "parallel    0.964");
+    const GeradenLage q = lage2(g, gerade(punkt(2, 4, 6 + 1e-12), punkt(1, 2, 3)));
+    EXPECT_EQ(q.wort + q.text, "parallel    0.000");
 }
 
 TEST(Lage_zweier_Geraden, IntersectingGivesSInTheColourOfG) {
-    std::string wort, text = "unberührt";
-    TPunkt S, L1, L2;
-    TGerade l;
-    const TGerade g = gerade(punkt(1, 1, 1), punkt(1, 0, 0), 0x66);
-    Lage_zweier_Geraden(g, gerade(punkt(3, 0, 1), punkt(0, 2, 0)), wort, text, S, L1, L2, l);
-    EXPECT_EQ(wort, lage::schneidend);
-    expectKoord(S, 3, 1, 1);
-    EXPECT_EQ(S.Name, "S");
-    EXPECT_EQ(S.Farbe, 0x66u);
-    EXPECT_EQ(text, "unberührt");
-    // First denominator 0: the second elimination gives t.
-    Lage_zweier_Geraden(gerade(punkt(1, 0, 0), punkt(0, 1, 0)),
-                        gerade(punkt(1, 2, 3), punkt(0, 0, 1)), wort, text, S, L1, L2, l);
-    EXPECT_EQ(wort, lage::schneidend);
-    expectKoord(S, 1, 2, 0);
-    // First two denominators 0: the third gives t.
-    Lage_zweier_Geraden(gerade(punkt(0, 5, 0), punkt(0, 0, 1)),
-                        gerade(punkt(0, 5, 3), punkt(1, 0, 0)), wort, text, S, L1, L2, l);
-    EXPECT_EQ(wort, lage::schneidend);
-    expectKoord(S, 0, 5, 3);
+    GeradenLage r;
+    r.text = "unberührt";
+    r = lage2(gerade(punkt(1, 1, 1), punkt(1, 0, 0), 0x66), gerade(punkt(3, 0, 1), punkt(0, 2, 0)),
+              r);
+    EXPECT_EQ(r.wort, lage::schneidend);
+    EXPECT_EQ(r.text, "unberührt");
+    EXPECT_TRUE(bei(r.S, 3, 1, 1, "S", 0x66));
+    // First denominator 0: the second elimination gives t; first two 0: the third.
+    const TGerade a = gerade(punkt(1, 0, 0), punkt(0, 1, 0)),
+                  b = gerade(punkt(0, 5, 0), punkt(0, 0, 1));
+    EXPECT_TRUE(bei(lage2(a, gerade(punkt(1, 2, 3), punkt(0, 0, 1))).S, 1, 2, 0));
+    EXPECT_TRUE(bei(lage2(b, gerade(punkt(0, 5, 3), punkt(1, 0, 0))).S, 0, 5, 3));
 }
 
 TEST(Lage_zweier_Geraden, SkewGivesFeetPerpendicularAndDistance) {
-    std::string wort, text;
-    TPunkt S = punkt(8, 8, 8, 0, "alt"), L1, L2;
-    TGerade l;
-    Lage_zweier_Geraden(gerade(punkt(0, 0, 0), punkt(1, 0, 0)),
-                        gerade(punkt(0, 1, 1), punkt(0, 0, 1)), wort, text, S, L1, L2, l);
-    EXPECT_EQ(wort, lage::windschief);
-    expectKoord(L1, 0, 0, 0);
-    expectKoord(L2, 0, 1, 0);
-    EXPECT_EQ(L1.Name, "L1");
-    EXPECT_EQ(L2.Name, "L2");
-    EXPECT_EQ(L1.Farbe, farbe::Aqua);
-    EXPECT_EQ(L2.Farbe, farbe::Aqua);
-    EXPECT_EQ(text, "    1.000");
+    GeradenLage r;
+    r.S = punkt(8, 8, 8, 0, "alt");
+    r = lage2(gerade(punkt(0, 0, 0), punkt(1, 0, 0)), gerade(punkt(0, 1, 1), punkt(0, 0, 1)), r);
+    EXPECT_EQ(r.wort + r.text, "windschief    1.000");
+    EXPECT_TRUE(bei(r.L1, 0, 0, 0, "L1", farbe::Aqua));
+    EXPECT_TRUE(bei(r.L2, 0, 1, 0, "L2", farbe::Aqua));
+    EXPECT_TRUE(bei(r.l, {0, 0, 0}, {0, 1, 0}, "l:", farbe::Aqua));
     // n = u × v = (0, −1, 0); simplified by the y step the zero components become −0.
-    EXPECT_EQ(l.Richtung.y, 1);
-    EXPECT_TRUE(std::signbit(l.Richtung.x));
-    EXPECT_TRUE(std::signbit(l.Richtung.z));
-    const TSpaltenText t = SpaltenText(l.Richtung);
-    EXPECT_EQ(t.x, "-0");
-    EXPECT_EQ(t.y, " 1");
-    EXPECT_EQ(t.z, "-0");
-    EXPECT_EQ(l.Name, "l:");
-    EXPECT_EQ(l.Farbe, farbe::Aqua);
-    expectKoord(l.Stuetz, 0, 0, 0);
-    EXPECT_EQ(S.Name, "alt");
-}
-
-TEST(Lage_zweier_Geraden, IdenticalOnlyAtDistanceExactlyZero) {
-    std::string wort, text;
-    TPunkt S, L1, L2;
-    TGerade l;
-    const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 2, 3));
-    Lage_zweier_Geraden(g, gerade(punkt(2, 4, 6 + 1e-12), punkt(1, 2, 3)), wort, text, S, L1, L2,
-                        l);
-    EXPECT_EQ(wort, lage::parallel);
-    EXPECT_EQ(text, "    0.000");
+    const TSpaltenText t = SpaltenText(r.l.Richtung);
+    EXPECT_EQ(t.x + "|" + t.y + "|" + t.z, "-0| 1|-0");
+    EXPECT_EQ(r.S.Name, "alt");
 }
 
 TEST(Lage_zweier_Geraden, CoplanarWithinFiveTimesTenToTheMinusEleven) {
-    std::string wort, text;
-    TPunkt S, L1, L2;
-    TGerade l;
     const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 0, 0));
-    Lage_zweier_Geraden(g, gerade(punkt(0, 1, 1e-11), punkt(0, 1, 0)), wort, text, S, L1, L2, l);
-    EXPECT_EQ(wort, lage::schneidend);
-    expectKoord(S, 0, 0, 0);
-    Lage_zweier_Geraden(g, gerade(punkt(0, 1, 1e-10), punkt(0, 1, 0)), wort, text, S, L1, L2, l);
-    EXPECT_EQ(wort, lage::windschief);
+    const GeradenLage r = lage2(g, gerade(punkt(0, 1, 1e-11), punkt(0, 1, 0)));
+    EXPECT_EQ(r.wort, lage::schneidend);
+    EXPECT_TRUE(bei(r.S, 0, 0, 0));
+    EXPECT_EQ(lage2(g, gerade(punkt(0, 1, 1e-10), punkt(0, 1, 0))).wort, lage::windschief);
 }
 
 TEST(Treffgerade, MeetingLineThroughPAndBothLines) {
-    const TPunkt P = punkt(0, 0, 1, 0x5A, "P");
-    const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 0, 0));
     int code = 0;
     TGerade f;
     TPunkt S, T;
     // The plane of P and g is x2 = 0; h meets it in (0, 0, −1).
-    Treffgerade(P, g, gerade(punkt(0, 1, 0), punkt(0, 1, 1)), code, f, S, T);
+    Treffgerade(punkt(0, 0, 1, 0x5A, "P"), gerade(punkt(0, 0, 0), punkt(1, 0, 0)),
+                gerade(punkt(0, 1, 0), punkt(0, 1, 1)), code, f, S, T);
     EXPECT_EQ(code, 1);
-    expectKoord(S, 0, 0, -1);
-    expectKoord(T, 0, 0, 0);
-    expectKoord(f.Stuetz, 0, 0, 1);
-    expectKoord(f.Richtung, 0, 0, -2);
-    EXPECT_EQ(f.Name, "f:");
-    EXPECT_EQ(S.Name, "S");
-    EXPECT_EQ(T.Name, "T");
-    EXPECT_EQ(f.Farbe, 0x5Au);
-    EXPECT_EQ(S.Farbe, 0x5Au);
-    EXPECT_EQ(T.Farbe, 0x5Au);
+    EXPECT_TRUE(bei(S, 0, 0, -1, "S", 0x5A));
+    EXPECT_TRUE(bei(T, 0, 0, 0, "T", 0x5A));
+    EXPECT_TRUE(bei(f, {0, 0, 1}, {0, 0, -2}, "f:", 0x5A));
 }
 
 TEST(Treffgerade, NoMeetingLineLeavesTheRecordsUntouched) {
     const TPunkt P = punkt(0, 0, 1);
     const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 0, 0));
-    int code = 0;
     TGerade f;
     f.Name = "alt";
-    TPunkt S = punkt(7, 7, 7, 0, "alt"), T = punkt(7, 7, 7, 0, "alt");
-    Treffgerade(punkt(5, 0, 0), g, gerade(punkt(0, 1, 0), punkt(0, 1, 1)), code, f, S, T);
-    EXPECT_EQ(code, 2); // P on g
-    Treffgerade(P, g, gerade(punkt(0, 1, 0), punkt(1, 0, 1)), code, f, S, T);
-    EXPECT_EQ(code, 3); // h parallel to the plane x2 = 0
-    Treffgerade(P, g, gerade(punkt(0, 1, 0), punkt(1, 0, 0)), code, f, S, T);
-    EXPECT_EQ(code, 3); // h parallel to g
+    TPunkt S = punkt(7, 7, 7, 0, "alt"), T = S;
+    auto code = [&](const TPunkt& p, const TGerade& h) {
+        int c = 0;
+        return Treffgerade(p, g, h, c, f, S, T), c;
+    };
+    EXPECT_EQ(code(punkt(5, 0, 0), gerade(punkt(0, 1, 0), punkt(0, 1, 1))), 2); // P on g
+    EXPECT_EQ(code(P, gerade(punkt(0, 1, 0), punkt(1, 0, 1))), 3); // h parallel to the plane x2 = 0
+    EXPECT_EQ(code(P, gerade(punkt(0, 1, 0), punkt(1, 0, 0))), 3); // h parallel to g
     // h meets the plane in S = (3, 0, 1): S − P runs parallel to g, f never meets g.
-    Treffgerade(P, g, gerade(punkt(3, 1, 1), punkt(0, 1, 0)), code, f, S, T);
-    EXPECT_EQ(code, 3);
+    EXPECT_EQ(code(P, gerade(punkt(3, 1, 1), punkt(0, 1, 0))), 3);
     // h passes through P itself: P lies on one of the lines, as on g.
-    Treffgerade(P, g, gerade(punkt(0, 1, 1), punkt(0, 1, 0)), code, f, S, T);
-    EXPECT_EQ(code, 2);
-    EXPECT_EQ(f.Name, "alt");
-    EXPECT_EQ(S.Name, "alt");
-    EXPECT_EQ(T.Name, "alt");
-    expectKoord(T, 7, 7, 7);
+    EXPECT_EQ(code(P, gerade(punkt(0, 1, 1), punkt(0, 1, 0))), 2);
+    EXPECT_EQ(f.Name + S.Name, "altalt");
+    EXPECT_TRUE(bei(T, 7, 7, 7, "alt", 0));
 }
 
 TEST(Spiegelgerade_an_Ebene, MirrorsSupportPointAndSecondPoint) {
-    const TEbeneNorm e = ebene(punkt(0, 0, 1), 1);
+    const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 0, 1), 0x3C);
     TGerade s;
-    Spiegelgerade_an_Ebene(gerade(punkt(0, 0, 0), punkt(1, 0, 1), 0x3C), e, s);
-    expectKoord(s.Stuetz, 0, 0, 2);
-    expectKoord(s.Richtung, 1, 0, -1);
+    Spiegelgerade_an_Ebene(g, ebene(punkt(0, 0, 1), 1), s);
+    EXPECT_TRUE(bei(s, {0, 0, 2}, {1, 0, -1}, "s: ", 0x3C));
     EXPECT_EQ(s.Stuetz.Name, "P`");
-    EXPECT_EQ(s.Name, "s: ");
-    EXPECT_EQ(s.Farbe, 0x3Cu);
-    // A line parallel to the plane keeps its direction.
-    Spiegelgerade_an_Ebene(gerade(punkt(0, 0, 3), punkt(1, 0, 0)), e, s);
-    expectKoord(s.Stuetz, 0, 0, -1);
-    expectKoord(s.Richtung, 1, 0, 0);
     // A tiny normal (squared length below 1e-8) still gives the true mirror image.
-    Spiegelgerade_an_Ebene(gerade(punkt(0, 0, 0), punkt(1, 0, 0)), ebene(punkt(0, 0, 1e-5), 1e-5),
-                           s);
-    expectKoord(s.Stuetz, 0, 0, 2);
-    EXPECT_THROW(
-        Spiegelgerade_an_Ebene(gerade(punkt(0, 0, 0), punkt(1, 0, 0)), ebene(punkt(0, 0, 0), 1), s),
-        MathError);
+    Spiegelgerade_an_Ebene(g, ebene(punkt(0, 0, 1e-5), 1e-5), s);
+    EXPECT_TRUE(bei(s.Stuetz, 0, 0, 2));
+    EXPECT_THROW(Spiegelgerade_an_Ebene(g, ebene(punkt(0, 0, 0), 1), s), MathError);
 }
