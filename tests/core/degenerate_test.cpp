@@ -38,6 +38,7 @@ template <class... R, class F, class... A> std::tuple<R...> von(F f, const A&...
     return r;
 }
 
+// Calls f with every combination of one element from each list.
 template <class F> void jede(F&& f) {
     f();
 }

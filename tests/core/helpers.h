@@ -5,6 +5,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 
 // Coordinates within tol (0: exactly equal; −0 counts as 0).
 inline testing::AssertionResult bei(const TPunkt& p, double x, double y, double z,
@@ -37,7 +38,8 @@ inline testing::AssertionResult bei(const TGerade& g, TKoord p, TKoord u, const 
 }
 // Normal and right-hand side of a plane.
 inline testing::AssertionResult bei(const TEbeneNorm& e, TKoord n, double d) {
-    if (e.d != d) return testing::AssertionFailure() << "d = " << e.d << " instead of " << d;
+    if (std::fabs(e.d - d) > 1e-12)
+        return testing::AssertionFailure() << "d = " << e.d << " instead of " << d;
     return bei(e.Normale, n.x, n.y, n.z);
 }
 
@@ -51,7 +53,7 @@ inline TKugel kugel(TPunkt m, double r, TFarbe f = 0) {
     return TKugel{std::move(m), r, "K: ", f};
 }
 
-// All outputs of Lage_zweier_Geraden; start holds what the records held before.
+// All outputs of Lage_zweier_Geraden; the argument r holds what the records held before.
 struct GeradenLage {
     std::string wort, text;
     TPunkt S, L1, L2;
