@@ -3,19 +3,18 @@
 #include "core/messages.h"
 #include "drawing/handover.h"
 #include "drawing/scene_window.h"
-#include "scene_picture.h"
+#include "picture.h"
 #include "sheet/sheet.h"
 #include "support/recording_messages.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
 
 namespace {
 struct Headless {
-    ScenePicture bild;
+    Picture bild;
     bool farbig = true;
     Sheet sheet{600, 2000, farbig};
     RecordingMeldungen meldungen;
@@ -39,15 +38,13 @@ struct Headless {
 
 TEST(SceneHandover, PointAfterSphereLeavesOnlyThePoint) {
     Headless t;
-    t.h.Kugel_uebergeben(kugel({2, 3, 1}, 4, farbe::Gelb));
+    t.h.Kugel_uebergeben(kugel({2, 3, 1}, 4, Gelb));
     EXPECT_EQ(t.bild.szene.art, Szenenart::Kugel);
     EXPECT_TRUE(t.bild.optionen.KugelEbenenpunkte);
     EXPECT_EQ(t.redraws, 1);
     EXPECT_EQ(t.ersterText(), "Kugel");
-    t.bild.draw();
-    EXPECT_FALSE(t.bild.canvas.pixels.empty()); // the sphere's dotted arcs
 
-    t.h.Punkt_uebergeben(punkt(2, 2, 4, farbe::Gelb, "P"));
+    t.h.Punkt_uebergeben(punkt(2, 2, 4, Gelb, "P"));
     EXPECT_EQ(t.bild.szene.art, Szenenart::Punkt);
     EXPECT_EQ(t.redraws, 2);
     EXPECT_EQ(t.ersterText(), "Punkt:");
@@ -60,38 +57,29 @@ TEST(SceneHandover, PointAfterSphereLeavesOnlyThePoint) {
     EXPECT_TRUE(t.bild.optionen.KugelEbenenpunkte);
 }
 
-TEST(SceneHandover, ArgumentsMayLiveInTheSceneStores) {
+TEST(SceneHandover, ArgumentsMayLiveInTheSceneStoresAndRedrawIsOptional) {
     Headless t;
-    t.h.ZweiGeraden_uebergeben(gerade({0, 0, 1}, {1, 0, 0}, farbe::Gelb, "g:"),
-                               gerade({0, 2, 3}, {0, 1, 0}, farbe::Lime, "h:"));
+    t.h.ZweiGeraden_uebergeben(gerade({0, 0, 1}, {1, 0, 0}, Gelb, "g:"),
+                               gerade({0, 2, 3}, {0, 1, 0}, Lime, "h:"));
     Szene& s = t.bild.szene;
     // The sheet's recomputation hands the stored lines over again, here swapped.
     t.h.ZweiGeraden_uebergeben(s.SzeneGerade2, s.SzeneGerade1);
-    EXPECT_EQ(s.SzeneGerade1.Name, "h:");
-    EXPECT_EQ(s.SzeneGerade2.Name, "g:");
-    EXPECT_EQ(s.SzeneGerade1.Stuetz.z, 3);
-}
+    EXPECT_EQ(std::tie(s.SzeneGerade1.Name, s.SzeneGerade2.Name, s.SzeneGerade1.Stuetz.z),
+              std::make_tuple(std::string("h:"), std::string("g:"), 3.0));
 
-TEST(SceneHandover, WorksWithoutARedrawCallback) {
-    ScenePicture bild;
-    bool farbig = true;
-    Sheet sheet(600, 2000, farbig);
-    RecordingMeldungen meldungen;
-    SceneHandover h(bild.szene, bild.optionen, sheet, meldungen);
-    EXPECT_NO_THROW(h.Gerade_uebergeben(gerade({1, 4, 3}, {-1, 2, 1}, farbe::Gelb)));
-    EXPECT_EQ(bild.szene.art, Szenenart::Gerade);
-    EXPECT_FALSE(sheet.protokoll().empty());
+    SceneHandover ohne(s, t.bild.optionen, t.sheet, t.meldungen);
+    EXPECT_NO_THROW(ohne.Gerade_uebergeben(gerade({1, 4, 3}, {-1, 2, 1})));
+    EXPECT_EQ(s.art, Szenenart::Gerade);
+    EXPECT_EQ(t.redraws, 2);
 }
 
 TEST(SceneHandover, ZeroVectorProductShowsTheClearedDrawingAndTheBox) {
     Headless t;
-    t.h.Kugel_uebergeben(kugel({2, 3, 1}, 4, farbe::Gelb));
+    t.h.Kugel_uebergeben(kugel({2, 3, 1}, 4, Gelb));
     t.redraws = 0;
-    t.h.Vektorprodukt_Uebergeben(punkt(1, 2, 3, farbe::Gelb, "p"),
-                                 punkt(2, 4, 6, farbe::Lime, "q"));
-    ASSERT_EQ(t.meldungen.eintraege.size(), 1u);
-    EXPECT_EQ(t.meldungen.eintraege[0].art, "abbrechen");
-    EXPECT_EQ(t.meldungen.eintraege[0].text, meldung::Vektorprodukt_Null);
+    t.h.Vektorprodukt_Uebergeben(punkt(1, 2, 3, Gelb, "p"), punkt(2, 4, 6, Lime, "q"));
+    EXPECT_EQ(t.meldungen.eintraege, (std::vector<RecordingMeldungen::Eintrag>{
+                                         {"abbrechen", meldung::Vektorprodukt_Null}}));
     // The only redraw request comes before the box, for the cleared drawing (the sphere must
     // not stay on screen); the vector scene asks for none.
     EXPECT_EQ(t.redraws, 1);
@@ -105,41 +93,35 @@ TEST(SceneHandover, ZeroVectorProductShowsTheClearedDrawingAndTheBox) {
     EXPECT_EQ(t.bild.szene.art, Szenenart::keine);
     EXPECT_EQ(t.bild.zeroCrossProducts, 0);
 
-    t.h.Vektorprodukt_Uebergeben(punkt(2, 2, -1, farbe::Gelb, "p"),
-                                 punkt(1, 4, 3, farbe::Lime, "q"));
+    t.h.Vektorprodukt_Uebergeben(punkt(2, 2, -1, Gelb, "p"), punkt(1, 4, 3, Lime, "q"));
     EXPECT_EQ(t.meldungen.eintraege.size(), 1u);
     EXPECT_EQ(t.redraws, 2);
     EXPECT_EQ(t.artAtRedraw, Szenenart::Vektorprodukt);
     EXPECT_EQ(t.bild.szene.SzeneVek2.y, 4);
 }
 
-TEST(SceneHandover, TetrahedronTasksDrawTheirEdgesAndSectionPoints) {
+TEST(SceneHandover, FigureTasksStoreWhatTheDrawingNeeds) {
     Headless t;
-    const TViereck tetra{punkt(3, 0, 0, farbe::Lime, "A"), punkt(0, 5, 0, farbe::Lime, "B"),
-                         punkt(0, 0, 6, farbe::Lime, "C"), punkt(-1, -1, 0, farbe::Lime, "D"),
-                         farbe::Lime};
-    t.h.Tetraeder_Ebene_uebergeben(tetra, ebene({0, 0, 1}, 2, farbe::Gelb, "Ebene E: "));
+    const TViereck tetra{punkt(3, 0, 0, Lime, "A"), punkt(0, 5, 0, Lime, "B"),
+                         punkt(0, 0, 6, Lime, "C"), punkt(-1, -1, 0, Lime, "D"), Lime};
+    t.h.Tetraeder_Ebene_uebergeben(tetra, ebene({0, 0, 1}, 2, Gelb, "Ebene E: "));
     EXPECT_TRUE(t.bild.optionen.TetraederKanten);
     // The report found the section points of BC, AC and CD; the edges in z = 0 give none.
-    const int erwartet[6] = {0, 1, 1, 0, 0, 1};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(t.bild.szene.SzeneSchnittpunktDa[i], erwartet[i]) << i;
+    const auto& da = t.bild.szene.SzeneSchnittpunktDa;
+    EXPECT_EQ(std::vector<int>(da, da + 6), (std::vector<int>{0, 1, 1, 0, 0, 1}));
     t.bild.draw();
-    EXPECT_EQ(t.bild.segmentsIn(farbe::Lime, 2, PenStyle::Solid).size(), 6u);
-    const TKoord bc{0, 10.0 / 3, 2}, ac{2, 0, 2};
-    EXPECT_EQ(t.bild.canvas.segmentsBetween(ac, bc, 1e-9).size(), 1u);
-}
+    EXPECT_EQ(t.bild.in(Lime, 2, Solid), 6u);
+    EXPECT_EQ(t.bild.between({2, 0, 2}, {0, 10.0 / 3, 2}), 1u);
 
-TEST(SceneHandover, ParallelogramReportAndDrawingAgreeOnD) {
-    Headless t;
-    t.h.Parallelogramm_uebergeben({punkt(0, 0, 0, farbe::Gelb, "A"),
-                                   punkt(2, 0, 0, farbe::Gelb, "B"),
-                                   punkt(2, 2, 0, farbe::Gelb, "C"), farbe::Gelb});
+    // Report and drawing agree on the parallelogram's fourth corner.
+    t.h.Parallelogramm_uebergeben(
+        {punkt(0, 0, 0, Gelb, "A"), punkt(2, 0, 0, Gelb, "B"), punkt(2, 2, 0, Gelb, "C"), Gelb});
     EXPECT_EQ(t.bild.szene.SzeneViereck.D.Name, "  D");
     t.bild.draw();
-    EXPECT_EQ(t.bild.labels("  D", {0, 2, 0}, farbe::Lime), 1);
+    EXPECT_EQ(t.bild.labels("  D", {0, 2, 0}, Lime), 1);
 }
 
-TEST(SceneHandoverWindow, RedrawCheckMarksAndQueuedErrorsThroughTheWindow) {
+TEST(SceneHandoverWindow, SceneSwitchingAnOptionOnReachesTheMenuThroughTheWindow) {
     ViewState view;
     Szene szene;
     Optionen optionen;
@@ -151,40 +133,16 @@ TEST(SceneHandoverWindow, RedrawCheckMarksAndQueuedErrorsThroughTheWindow) {
     bool farbig = true;
     Sheet sheet(600, 2000, farbig);
     SceneHandover h(szene, optionen, sheet, meldungen, [&] { fenster.neuZeichnen(); });
-    auto render = [&] {
-        QImage image(fenster.size(), QImage::Format_RGB32);
-        fenster.render(&image);
-        return image;
-    };
 
     // A point on the sphere: the repaint switches the patch on, and the menu shows it.
-    h.KugelM_Punkt_uebergeben(kugel({0, 0, 0}, 3, farbe::Lime), punkt(0, 3, 0, farbe::Gelb, "P"));
+    h.KugelM_Punkt_uebergeben(kugel({0, 0, 0}, 3, Lime), punkt(0, 3, 0, Gelb, "P"));
     QAction* patch = fenster.menuEntry("Ebene", "Parameterdarstellung zeigen");
     ASSERT_NE(patch, nullptr);
     EXPECT_FALSE(patch->isChecked());
-    render();
-    EXPECT_TRUE(optionen.Parameterdarstellung);
-    EXPECT_TRUE(patch->isChecked());
+    QImage image(fenster.size(), QImage::Format_RGB32);
+    fenster.render(&image);
+    EXPECT_TRUE(optionen.Parameterdarstellung && patch->isChecked());
     // Choosing the entry now switches it off and unchecks it.
     patch->trigger();
-    EXPECT_FALSE(optionen.Parameterdarstellung);
-    EXPECT_FALSE(patch->isChecked());
-
-    // A point far outside the pixel range: the window paints what it can, the error comes
-    // after the paint and only once.
-    h.Punkt_uebergeben(punkt(0, 1e10, 0, farbe::Gelb, "P"));
-    meldungen.leeren();
-    render();
-    render();
-    EXPECT_TRUE(meldungen.eintraege.empty());
-    QApplication::processEvents();
-    EXPECT_EQ(meldungen.arten(), (std::vector<std::string>{"piep", "fehler", "ausnahme"}));
-    render();
-    QApplication::processEvents();
-    EXPECT_EQ(meldungen.eintraege.size(), 3u);
-
-    // A drawable point: P = (0, 0, 5) stands at (171, 207) in the 584 × 584 window.
-    h.Punkt_uebergeben(punkt(0, 0, 5, farbe::Gelb, "P"));
-    const QImage bild = render();
-    EXPECT_EQ(bild.pixel(171, 300), qRgb(0xFF, 0xFF, 0x00));
+    EXPECT_FALSE(optionen.Parameterdarstellung || patch->isChecked());
 }

@@ -7,6 +7,8 @@
 #include <limits>
 
 namespace {
+using Px = std::pair<int, int>;
+
 ViewState standardView() {
     ViewState v;
     v.setSize(584, 584);
@@ -14,131 +16,96 @@ ViewState standardView() {
     return v;
 }
 
-std::pair<int, int> scr(const ViewState& v, double x, double y, double z) {
+Px scr(const ViewState& v, double x, double y, double z) {
     int sx = 0, sy = 0;
     v.RealToScr(x, y, z, sx, sy);
     return {sx, sy};
 }
 } // namespace
 
-TEST(View, SquareWindowOriginAndSteps) {
+TEST(View, SquareWindowOriginStepsAndProjection) {
     ViewState v = standardView();
-    EXPECT_EQ(v.UrsprungX, 171);
-    EXPECT_EQ(v.UrsprungY, 412);
-    EXPECT_EQ(v.SchrittXh, 17);
-    EXPECT_EQ(v.SchrittXv, 17);
-    EXPECT_EQ(v.SchrittY, 41);
-    EXPECT_EQ(v.SchrittZ, 41);
-    EXPECT_EQ(scr(v, 0, 10, 0), std::make_pair(581, 412));
+    EXPECT_EQ((std::vector<int>{v.UrsprungX, v.UrsprungY, v.SchrittXh, v.SchrittXv, v.SchrittY,
+                                v.SchrittZ}),
+              (std::vector<int>{171, 412, 17, 17, 41, 41}));
+    EXPECT_EQ(scr(v, 0, 10, 0), Px(581, 412));
     // x runs down-left by one step each way, z straight up.
-    EXPECT_EQ(scr(v, 1, 0, 0), std::make_pair(154, 429));
-    EXPECT_EQ(scr(v, 0, 0, 1), std::make_pair(171, 371));
-}
+    EXPECT_EQ(scr(v, 1, 0, 0), Px(154, 429));
+    EXPECT_EQ(scr(v, 0, 0, 1), Px(171, 371));
+    // Trunc inside for x: sx = Trunc(171 − 20.5) = 150, not 171 + Trunc(−20.5) = 151;
+    // outside for y: sy = 412 + Trunc(−8.5) = 404, not Trunc(403.5) = 403.
+    EXPECT_EQ(scr(v, 0, -0.5, 0).first, 150);
+    EXPECT_EQ(scr(v, -0.5, 0, 0), Px(179, 404));
 
-TEST(View, StepsFollowOriginAndUnits) {
-    ViewState v = standardView();
+    // Steps follow origin and units: 300 div 20, (584 − 100) div 20, (584 − 300) div 5,
+    // 100 div 15; an origin beyond the right edge mirrors the y-axis.
     v.UrsprungX = 300;
     v.UrsprungY = 100;
     v.EinheitenX = 20;
     v.EinheitenY = 5;
     v.EinheitenZ = 15;
     v.computeSteps();
-    EXPECT_EQ(v.SchrittXh, 15); // 300 div 20
-    EXPECT_EQ(v.SchrittXv, 24); // (584 - 100) div 20
-    EXPECT_EQ(v.SchrittY, 56);  // (584 - 300) div 5
-    EXPECT_EQ(v.SchrittZ, 6);   // 100 div 15
-    v.UrsprungX = 600;          // dragged beyond the right edge: the y-axis mirrors
+    EXPECT_EQ((std::vector<int>{v.SchrittXh, v.SchrittXv, v.SchrittY, v.SchrittZ}),
+              (std::vector<int>{15, 24, 56, 6}));
+    v.UrsprungX = 600;
     v.computeSteps();
     EXPECT_EQ(v.SchrittY, -3);
 }
 
-TEST(View, TruncationInsideForXOutsideForY) {
-    ViewState v = standardView();
-    // sy = 412 + Trunc(-8.5) = 404, not Trunc(403.5) = 403.
-    EXPECT_EQ(scr(v, -0.5, 0, 0), std::make_pair(179, 404));
-    // sx = Trunc(171 - 20.5) = 150, not 171 + Trunc(-20.5) = 151.
-    EXPECT_EQ(scr(v, 0, -0.5, 0).first, 150);
-}
-
 TEST(View, RotationsUseThePreviousCoordinates) {
-    ViewState v = standardView();
+    const ViewState s = standardView();
+    ViewState v = s;
     v.WinkelZ = 90;
     // The x-axis turns onto the former negative y-axis, the y-axis onto the former x-axis.
-    EXPECT_EQ(scr(v, 1, 0, 0), scr(standardView(), 0, -1, 0));
-    EXPECT_EQ(scr(v, 0, 1, 0), scr(standardView(), 1, 0, 0));
-    EXPECT_EQ(scr(v, 0, 0, 1), std::make_pair(171, 371));
-    // About z first, then about x: x goes to -y and then up onto z.
+    EXPECT_EQ(scr(v, 1, 0, 0), scr(s, 0, -1, 0));
+    EXPECT_EQ(scr(v, 0, 1, 0), scr(s, 1, 0, 0));
+    // About z first, then about x: x goes to −y and then up onto z.
     v.WinkelX = 90;
-    EXPECT_EQ(scr(v, 1, 0, 0), std::make_pair(171, 371));
-    // About y alone: by 90 degrees z turns onto x, by -180 degrees x onto -x.
-    ViewState w = standardView();
-    w.WinkelY = 90;
-    EXPECT_EQ(scr(w, 0, 0, 1.5), std::make_pair(145, 437));
-    w.WinkelY = -180;
-    EXPECT_EQ(scr(w, 1, 0, 0), std::make_pair(188, 395));
+    EXPECT_EQ(scr(v, 1, 0, 0), Px(171, 371));
+    // About y alone: by 90 degrees z turns onto x, by −180 degrees x onto −x.
+    v = s;
+    v.WinkelY = 90;
+    EXPECT_EQ(scr(v, 0, 0, 1.5), Px(145, 437));
+    v.WinkelY = -180;
+    EXPECT_EQ(scr(v, 1, 0, 0), Px(188, 395));
 }
 
 TEST(View, ProjectionOutsideTheIntegerRangeIsARangeError) {
-    ViewState v = standardView();
-    EXPECT_THROW(scr(v, 1e10, 0, 0), RangeError);
-    EXPECT_THROW(scr(v, 0, 0, 1e9), RangeError);
-    EXPECT_THROW(scr(v, 0, -1e9, 0), RangeError);
-    EXPECT_THROW(scr(v, std::nan(""), 0, 0), RangeError);
-    EXPECT_THROW(scr(v, 0, std::numeric_limits<double>::infinity(), 0), RangeError);
+    const ViewState v = standardView();
+    const double nan = std::nan(""), inf = std::numeric_limits<double>::infinity();
+    const double bad[][3] = {{1e10, 0, 0}, {0, 0, 1e9}, {0, -1e9, 0}, {nan, 0, 0}, {0, inf, 0}};
+    for (const auto& p : bad) EXPECT_THROW(scr(v, p[0], p[1], p[2]), RangeError) << p[0];
     EXPECT_NO_THROW(scr(v, 1e6, 1e6, 1e6));
 }
 
 TEST(View, VisibleBoxIsStrict) {
     ViewState v = standardView();
-    EXPECT_TRUE(v.inside(9.99, -9.99, 0));
-    EXPECT_FALSE(v.inside(10, 0, 0));
-    EXPECT_FALSE(v.inside(0, -10, 0));
     v.EinheitenZ = 5;
-    EXPECT_FALSE(v.inside(0, 0, 5));
-    EXPECT_TRUE(v.inside(0, 0, 4.5));
-}
-
-TEST(View, UnitButtonsKeepAtLeastFive) {
-    EXPECT_EQ(ViewState::fewerUnits(10), 5);
-    EXPECT_EQ(ViewState::fewerUnits(5), 5);
-    EXPECT_EQ(ViewState::fewerUnits(25), 15);
-    EXPECT_EQ(ViewState::moreUnits(5), 15);
+    EXPECT_EQ((std::vector<bool>{v.inside(9.99, -9.99, 0), v.inside(10, 0, 0), v.inside(0, -10, 0),
+                                 v.inside(0, 0, 5), v.inside(0, 0, 4.5)}),
+              (std::vector<bool>{true, false, false, false, true}));
 }
 
 TEST(View, PlaneMappingBothWays) {
     ViewState v;
     v.setSize(584, 584);
     v.resetPlaneView();
-    EXPECT_EQ(v.Ursprung2X, 292);
-    EXPECT_EQ(v.Ursprung2Y, 292);
-    EXPECT_EQ(v.Schritt2X, 29);
-    EXPECT_EQ(v.Schritt2Y, 29);
+    EXPECT_EQ((std::vector<int>{v.Ursprung2X, v.Ursprung2Y, v.Schritt2X, v.Schritt2Y}),
+              (std::vector<int>{292, 292, 29, 29}));
     int sx = 0, sy = 0;
     v.planeToScreen(1, 1, sx, sy);
-    EXPECT_EQ(sx, 321);
-    EXPECT_EQ(sy, 263);
+    EXPECT_EQ(Px(sx, sy), Px(321, 263));
     v.planeToScreen(-0.5, -0.5, sx, sy); // truncation toward zero on both axes
-    EXPECT_EQ(sx, 278);
-    EXPECT_EQ(sy, 306);
+    EXPECT_EQ(Px(sx, sy), Px(278, 306));
     EXPECT_THROW(v.planeToScreen(1e9, 0, sx, sy), RangeError);
 
-    v.Schritt2X = 100;
-    v.Schritt2Y = 100;
+    // Back to the model, cut to tenths toward zero: ±0.37 gives ±0.3.
+    v.Schritt2X = v.Schritt2Y = 100;
     double x = 0, y = 0;
-    v.screenToPlane(292 - 37, 292 + 37, x, y); // model -0.37, -0.37
-    EXPECT_DOUBLE_EQ(x, -0.3);
-    EXPECT_DOUBLE_EQ(y, -0.3);
+    v.screenToPlane(292 - 37, 292 + 37, x, y);
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(-0.3, -0.3));
     v.screenToPlane(292 + 37, 292 - 37, x, y);
-    EXPECT_DOUBLE_EQ(x, 0.3);
-    EXPECT_DOUBLE_EQ(y, 0.3);
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(0.3, 0.3));
     v.Schritt2X = 0;
     EXPECT_THROW(v.screenToPlane(300, 300, x, y), MathError);
-}
-
-TEST(View, NearOriginWithinFivePixels) {
-    ViewState v = standardView();
-    EXPECT_TRUE(v.nearOrigin(176, 417));
-    EXPECT_TRUE(v.nearOrigin(166, 407));
-    EXPECT_FALSE(v.nearOrigin(177, 412));
-    EXPECT_FALSE(v.nearOrigin(171, 406));
 }
