@@ -46,7 +46,7 @@ struct Picture {
             if (test(s)) found.push_back(s);
         return found;
     }
-    // Segments drawn with this pen.
+    // Segments drawn with this pen, or in this colour.
     std::size_t in(TFarbe colour, int width, PenStyle style) const {
         return segmentsWhere([&](const RecordedSegment& s) {
                    return s.colour == colour && s.width == width && s.style == style;
@@ -56,8 +56,7 @@ struct Picture {
     std::size_t coloured(TFarbe colour) const {
         return segmentsWhere([&](const RecordedSegment& s) { return s.colour == colour; }).size();
     }
-    std::size_t marks(const TKoord& p) const { return canvas.pointMarksAt(p).size(); }
-    // Segments between a and b (either way round), any pen or this pen.
+    // Segments between a and b (either way round), with any pen or with this pen.
     std::size_t between(const TKoord& a, const TKoord& b) const {
         return canvas.segmentsBetween(a, b, 1e-9).size();
     }
@@ -65,7 +64,7 @@ struct Picture {
                         PenStyle style) const {
         std::size_t n = 0;
         for (const auto& s : canvas.segmentsBetween(a, b, 1e-9))
-            if (s.colour == colour && s.width == width && s.style == style) ++n;
+            n += s.colour == colour && s.width == width && s.style == style;
         return n;
     }
     // Each of these segments drawn exactly once with its pen.
@@ -80,22 +79,22 @@ struct Picture {
         for (const Seg& s : expected)
             EXPECT_EQ(between(s.a, s.b, s.colour, s.width, s.style), 1u) << "segment " << i++;
     }
-    // Texts with this content standing for the point p, in this colour.
+    // Texts with this content standing for the point p, in this colour; point marks at p.
     int labels(const std::string& name, const TKoord& p, TFarbe colour) const {
         int n = 0;
         for (const auto& t : canvas.textsNamed(name))
-            if (t.at && nahe(*t.at, p, 1e-9) && t.colour == colour) ++n;
+            n += t.at && nahe(*t.at, p) && t.colour == colour;
         return n;
     }
     std::size_t named(const std::string& name) const { return canvas.textsNamed(name).size(); }
+    std::size_t marks(const TKoord& p) const { return canvas.pointMarksAt(p).size(); }
 
     // Everything drawn, as comparable rows (screen positions, pens, texts).
     using Row = std::tuple<char, int, int, int, int, TFarbe, int, int, std::string>;
     std::vector<Row> rows() const {
         std::vector<Row> r;
         for (const auto& s : canvas.segments)
-            r.emplace_back('s', s.x1, s.y1, s.x2, s.y2, s.colour, s.width,
-                           static_cast<int>(s.style), "");
+            r.emplace_back('s', s.x1, s.y1, s.x2, s.y2, s.colour, s.width, int(s.style), "");
         for (const auto& p : canvas.pixels) r.emplace_back('p', p.x, p.y, 0, 0, p.colour, 0, 0, "");
         for (const auto& q : canvas.rectangles)
             r.emplace_back('r', q.x1, q.y1, q.x2, q.y2, q.pen, 0, 0, "");
@@ -106,28 +105,11 @@ struct Picture {
 };
 
 inline TGerade gerade(TKoord p, TKoord u, TFarbe f = Gelb, const char* name = "g:") {
-    TGerade g;
-    g.Stuetz = punkt(p.x, p.y, p.z, f, "P");
-    g.Richtung = punkt(u.x, u.y, u.z, f);
-    g.Farbe = f;
-    g.Name = name;
-    return g;
+    return {punkt(p.x, p.y, p.z, f, "P"), punkt(u.x, u.y, u.z, f), f, name};
 }
-
 inline TEbeneNorm ebene(TKoord n, double d, TFarbe f = Lime, const char* name = "E: ") {
-    TEbeneNorm e;
-    e.Normale = punkt(n.x, n.y, n.z);
-    e.d = d;
-    e.Farbe = f;
-    e.Name = name;
-    return e;
+    return {punkt(n.x, n.y, n.z), d, f, name};
 }
-
 inline TKugel kugel(TKoord m, double r, TFarbe f = Lime) {
-    TKugel k;
-    k.M = punkt(m.x, m.y, m.z, f, "M");
-    k.r = r;
-    k.Farbe = f;
-    k.Name = "K: ";
-    return k;
+    return {punkt(m.x, m.y, m.z, f, "M"), r, "K: ", f};
 }

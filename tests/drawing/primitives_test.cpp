@@ -58,14 +58,6 @@ TEST(Points, MarkNameGuideLinesAndBox) {
     PunktZeichnen_mit_hilfslinien(d.z, punkt(0, 0, 5, Gelb));
     EXPECT_EQ(d.canvas.segments.size(), 1u);
     EXPECT_EQ(d.canvas.rectangles.size(), 2u);
-
-    // The box: nine dotted edges, none along the axes.
-    Picture q;
-    PunktZeichnen_mit_Quader(q.z, punkt(1, 2, 3, Aqua));
-    EXPECT_EQ(q.canvas.segments.size(), 9u);
-    EXPECT_EQ(q.in(Aqua, 1, Dot), 9u);
-    EXPECT_EQ(q.between({1, 2, 3}, {0, 2, 3}) + q.between({1, 0, 3}, {0, 0, 3}), 2u);
-    EXPECT_EQ(q.between({0, 0, 0}, {1, 0, 0}), 0u);
 }
 
 TEST(Segments, PiecesSolidOnlyWithoutNegativeCoordinates) {

@@ -118,12 +118,4 @@ TEST(SceneImage, RendersThroughQPainter) {
     // The point's frame (x from 169 to 172) and the position vector, width 2, on the z-axis.
     EXPECT_EQ(bild.pixel(169, 207), gelb);
     EXPECT_EQ(bild.pixel(171, 300), gelb);
-
-    // Black and white: white background, black strokes.
-    f.view.Hintergrundfarbe = 0xFFFFFF;
-    f.view.farbig = false;
-    bild = renderScene(f.view, f.szene, f.optionen);
-    EXPECT_EQ(bild.pixel(20, 300), weiss);
-    EXPECT_EQ(bild.pixel(171, 300), qRgb(0, 0, 0));
-    EXPECT_EQ(bild.pixel(400, 412), qRgb(0, 0, 0));
 }
