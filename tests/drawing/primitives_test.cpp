@@ -148,7 +148,8 @@ TEST(Figures, TriangleCentroidAndQuadrilateralDiagonals) {
     TGerade d1, d2;
     ViereckZeichnen(b.z, punkt(0, 0, 0, Rot, "A"), punkt(2, 0, 0, Rot, "B"),
                     punkt(2, 2, 0, Rot, "C"), punkt(0, 2, 0, Rot, "D"), Gelb, d1, d2);
-    EXPECT_EQ(b.in(Gelb, 1, Solid), 2u); // the diagonals
+    EXPECT_EQ(b.in(Gelb, 2, Solid), 3u + 4u); // the triangle's sides and the four sides
+    EXPECT_EQ(b.in(Gelb, 1, Solid), 2u);      // the diagonals
     EXPECT_EQ(std::make_tuple(d2.Stuetz.x, d2.Richtung.x, d2.Richtung.y),
               std::make_tuple(2., -2., 2.));
 }

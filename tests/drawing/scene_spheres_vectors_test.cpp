@@ -136,9 +136,10 @@ TEST(SceneTripleProductAndDependence, VectorsAndParallelepiped) {
     b.szene.SzeneVek2 = punkt(8, 9, 4, Lime, "q");
     b.szene.SzeneVek3 = punkt(-1, 3, 5, Aqua, "r");
     b.draw();
-    // (q + r)–(p + q + r) in the colour of its end, which is p's.
+    // Each edge in the colour of its end: p + q and p + q + r keep p's colour.
     b.expectSegments({{{0, 0, 0}, {-1, 3, 5}, Aqua, 2, Solid},
                       {{2, 2, 0}, {10, 11, 4}, Gelb, 1, Dot},
+                      {{8, 9, 4}, {10, 11, 4}, Gelb, 1, Dot},
                       {{7, 12, 9}, {9, 14, 9}, Gelb, 1, Dot}});
     // Dependence: the three vectors without the parallelepiped.
     b.szene.art = Szenenart::LineareAbh3;

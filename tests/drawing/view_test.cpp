@@ -78,12 +78,16 @@ TEST(View, ProjectionOutsideTheIntegerRangeIsARangeError) {
     EXPECT_NO_THROW(scr(v, 1e6, 1e6, 1e6));
 }
 
-TEST(View, VisibleBoxIsStrict) {
+TEST(View, VisibleBoxIsStrictAndUnitsStepByTen) {
     ViewState v = standardView();
     v.EinheitenZ = 5;
     EXPECT_EQ((std::vector<bool>{v.inside(9.99, -9.99, 0), v.inside(10, 0, 0), v.inside(0, -10, 0),
                                  v.inside(0, 0, 5), v.inside(0, 0, 4.5)}),
               (std::vector<bool>{true, false, false, false, true}));
+    // The unit buttons step by 10 and keep at least 5.
+    EXPECT_EQ((std::vector<int>{ViewState::fewerUnits(10), ViewState::fewerUnits(5),
+                                ViewState::fewerUnits(25), ViewState::moreUnits(5)}),
+              (std::vector<int>{5, 5, 15, 15}));
 }
 
 TEST(View, PlaneMappingBothWays) {
