@@ -30,6 +30,18 @@ template <class T, class A, class F> std::vector<T> paare(const std::vector<A>& 
 const auto G = paare<TGerade>(P, [](auto& p, auto& u) { return gerade(p, u); });
 const auto E = paare<TEbeneNorm>(Z, [](auto& n, double d) { return ebene(n, d); });
 const auto K = paare<TKugel>(Z, [](auto& m, double r) { return kugel(m, std::fabs(r)); });
+const auto KV = paare<TKugelV>(Z, [](auto& a, double c) { return TKugelV{a, c, "", 0}; });
+
+// A status code output that must end up in [lo, hi]; it starts outside.
+template <int lo, int hi> struct Code {
+    int wert = lo - 1;
+    operator int&() { return wert; }
+};
+// A relation word output.
+struct Wort {
+    std::string text;
+    operator std::string&() { return text; }
+};
 
 // Calls f(a..., outputs...) with fresh output records of the types R and returns them.
 template <class... R, class F, class... A> std::tuple<R...> von(F f, const A&... a) {
@@ -81,10 +93,25 @@ protected:
     static bool ok(const TGerade& g) { return ok(g.Stuetz) && ok(g.Richtung); }
     static bool ok(const TEbene& e) { return ok(e.Stuetz) && ok(e.Richtung1) && ok(e.Richtung2); }
     static bool ok(const TEbeneNorm& e) { return ok(e.Normale) && ok(e.d); }
-    static bool ok(const TKugel& k) { return ok(k.M) && ok(k.r); }
+    static bool ok(const TKugel& k) { return ok(k.M) && ok(k.r) && k.r >= 0; }
     static bool ok(const TKugelV& k) { return ok(k.a) && ok(k.c); }
     template <class... T> static bool ok(const std::tuple<T...>& t) {
         return std::apply([](const auto&... x) { return (ok(x) && ...); }, t);
+    }
+    template <int lo, int hi> static bool ok(const Code<lo, hi>& c) {
+        return lo <= c.wert && c.wert <= hi;
+    }
+    static bool ok(const Wort& w) {
+        return w.text == lage::parallel || w.text == lage::identisch ||
+               w.text == lage::schneidend || w.text == lage::windschief;
+    }
+    // Checks that call f with the arguments and then check its outputs of the types R, or the
+    // value it returns.
+    template <class... R, class F> static auto aus(F f) {
+        return [f](const auto&... a) { return ok(von<R...>(f, a...)); };
+    }
+    template <class F> static auto wert(F f) {
+        return [f](const auto&... a) { return ok(f(a...)); };
     }
     static bool zwischen(double lo, double x, double hi) { return lo <= x && x <= hi; }
 
@@ -93,161 +120,85 @@ private:
 };
 
 TEST_F(Entartet, VectorOperationsAndNumberText) {
-    pruefe(
-        std::tie(P, P), [](auto& a, auto& b) { return ok(von<TPunkt>(Summe, a, b)); },
-        [](auto& a, auto& b) { return ok(von<TPunkt>(Differenz, a, b)); },
-        [](auto& a, auto& b) { return ok(von<TPunkt>(Kreuzprodukt, a, b)); },
-        [](auto& a, auto& b) { return ok(von<TPunkt>(Mittelpunkt, a, b)); },
-        [](auto& a, auto& b) { return ok(von<TPunkt>(Spiegelpunkt, a, b)); },
-        [](auto& a, auto& b) { return ok(von<TPunkt>(Schwerpunkt, a, b, a)); },
-        [](auto& a, auto& b) { return ok(Skalarprodukt(a, b)); },
-        [](auto& a, auto& b) { return ok(Abstand(a, b)) && ok(AbstandText(a, b)); },
-        [](auto& a, auto& b) { return zwischen(0, Winkel(a, b), 90); },
-        [](auto& a, auto& b) { return ok(Det3(a, b, b)); },
-        [](auto& a, auto& b) { return ok(von<bool, TPunkt>(Cramer3, a, b, punkt(0, 1, 1), a)); });
+    pruefe(std::tie(P, P), aus<TPunkt>(Summe), aus<TPunkt>(Differenz), aus<TPunkt>(Kreuzprodukt),
+           aus<TPunkt>(Mittelpunkt), aus<TPunkt>(Spiegelpunkt), wert(Skalarprodukt), wert(Abstand),
+           wert(AbstandText), [](auto& a, auto& b) { return zwischen(0, Winkel(a, b), 90); });
+    pruefe(std::tie(P, P, P), aus<TPunkt>(Schwerpunkt), wert(Det3));
+    pruefe(std::tie(P, P, P, P), aus<bool, TPunkt>(Cramer3));
     pruefe(
         std::tie(P), [](TPunkt a) { return Vereinfachen(a), ok(a); },
-        [](TPunkt a) { return Kuerzen(a), ok(a); },
-        [](auto& a) { return ok(von<TPunkt>(Einheitsvektor, a)); },
-        [](auto& a) { return ok(Laenge(a)) && ok(Laenge_gerundet(a)); },
+        [](TPunkt a) { return Kuerzen(a), ok(a); }, aus<TPunkt>(Einheitsvektor), wert(Laenge),
+        wert(Laenge_gerundet),
         [](auto& a) {
             const TSpaltenText t = SpaltenText(a);
             return ok(t.x) && ok(t.y) && ok(t.z);
         });
-    pruefe(std::tie(Z), [](double x) { return ok(Zahl9_3(x)) && ok(ZahlText(x)); });
+    pruefe(std::tie(Z), wert(Zahl9_3), wert(ZahlText));
 }
 
 TEST_F(Entartet, ObjectsConstructionsAndInputTests) {
-    pruefe(std::tie(P, P), [](auto& a, auto& b) {
-        const auto [g] = von<TGerade>(Gerade_durch_2_Punkte, a, b);
-        return IstGerade(g), ok(g);
+    pruefe(std::tie(P, P), aus<TGerade>(Gerade_durch_2_Punkte));
+    pruefe(std::tie(P, P, P), aus<TEbene>(Ebene_durch_3_Punkte), [](auto& p, auto& u, auto& v) {
+        const TEbene e{p, u, v, 0, ""};
+        return IstEbenePar(e), ok(von<TEbeneNorm>(Parameter_zu_Normalenform, e));
     });
-    pruefe(std::tie(P, P, P), [](auto& a, auto& b, auto& c) {
-        const auto [e] = von<TEbene>(Ebene_durch_3_Punkte, a, b, c);
-        return IstEbenePar(e), ok(e) && ok(von<TEbeneNorm>(Parameter_zu_Normalenform, e));
+    pruefe(std::tie(P, P, P, Z), [](auto& p, auto& u, auto& v, double r) {
+        return ok(von<TPunkt>(Punkt_auf_Ebene, TEbene{p, u, v, 0, ""}, r, -r));
     });
-    pruefe(std::tie(P, P, P, P), [](auto& a, auto& b, auto& c, auto& d) {
-        const auto [geloest, k] = von<bool, TKugel>(Kugel_durch_4_Punkte, a, b, c, d);
-        return ok(k) && (!geloest || k.r >= 0);
-    });
-    pruefe(
-        std::tie(E),
-        [](auto& e) { return IstEbeneNorm(e), ok(von<TEbene>(Normalen_zu_Parameterform, e)); },
-        [](auto& e) { return ok(von<TEbeneNorm>(Hesse_Normalform, e)); });
-    pruefe(std::tie(K), [](auto& k) {
-        const auto [v] = von<TKugelV>(Kugel_M_zu_V, k);
-        return IstKugel(k), IstKugelV(v), ok(v) && ok(von<TKugel>(Kugel_V_zu_M, v));
-    });
-    pruefe(
-        std::tie(K, P), [](auto& k, auto& p) { return ok(von<TEbeneNorm>(Tangentialebene, k, p)); },
-        [](auto& k, auto& p) { return ok(von<TPunkt>(Punkt_auf_Gerade, gerade(k.M, p), k.r)); },
-        [](auto& k, auto& p) {
-            return ok(von<TPunkt>(Punkt_auf_Ebene, TEbene{p, k.M, p, 0, ""}, k.r, -k.r));
-        });
+    pruefe(std::tie(P, P, P, P), aus<bool, TKugel>(Kugel_durch_4_Punkte));
+    pruefe(std::tie(G), wert(IstGerade));
+    pruefe(std::tie(G, Z), aus<TPunkt>(Punkt_auf_Gerade));
+    pruefe(std::tie(E), aus<TEbene>(Normalen_zu_Parameterform), aus<TEbeneNorm>(Hesse_Normalform),
+           wert(IstEbeneNorm));
+    pruefe(std::tie(K), aus<TKugelV>(Kugel_M_zu_V), wert(IstKugel));
+    pruefe(std::tie(KV), aus<TKugel>(Kugel_V_zu_M), wert(IstKugelV));
+    pruefe(std::tie(K, P), aus<TEbeneNorm>(Tangentialebene));
 }
 
 TEST_F(Entartet, PointsLinesAndPlanes) {
-    pruefe(
-        std::tie(G, P),
-        [](auto& g, auto& q) {
-            const auto r = von<TGerade, TPunkt, int>(Lot_Punkt_Gerade, q, g);
-            return ok(r) && zwischen(0, std::get<2>(r), 1);
-        },
-        [](auto& g, auto& q) { return ok(Abstand_Punkt_Gerade(q, g)); });
-    pruefe(
-        std::tie(G, G),
-        [](auto& g, auto& h) {
-            const GeradenLage r = lage2(g, h);
-            return (r.wort == lage::parallel || r.wort == lage::identisch ||
-                    r.wort == lage::schneidend || r.wort == lage::windschief) &&
-                   ok(std::tie(r.text, r.S, r.L1, r.L2, r.l));
-        },
-        [](auto& g, auto& h) { return Richtungen_parallel(g.Richtung, h.Richtung), true; },
-        [](auto& g, auto& h) {
-            double k = 0;
-            return Parallel_mit_Faktor(g.Richtung, h.Richtung, k), ok(k);
-        });
-    pruefe(
-        std::tie(G, E),
-        [](auto& g, auto& e) {
-            const auto r = von<int, TPunkt>(Schnittpunkt_Gerade_Ebene, g, e);
-            return ok(r) && zwischen(1, std::get<0>(r), 3);
-        },
-        [](auto& g, auto& e) { return ok(von<TPunkt>(Schnitt_Gerade_Ebene, g, e)); },
-        [](auto& g, auto& e) { return ok(Winkel_Gerade_Ebene(g, e)); },
-        [](auto& g, auto& e) { return ok(von<TGerade>(Spiegelgerade_an_Ebene, g, e)); });
-    pruefe(std::tie(G, Schluessel),
-           [](auto& g, auto& key) { return ok(von<TPunkt, bool>(Spurpunkt, g, key)); });
-    pruefe(
-        std::tie(E, P), [](auto& e, auto& q) { return ok(Abstand_Punkt_Ebene(q, e)); },
-        [](auto& e, auto& q) { return ok(von<TGerade, TPunkt>(Lot_auf_Ebene, q, e)); },
-        [](auto& e, auto& q) { return ok(von<TEbeneNorm>(Ebene_durch_Punkt_parallel, e, q)); },
-        [](auto& e, auto& q) {
-            return ok(von<TEbeneNorm>(Ebene_durch_Punkt_senkrecht, q, e.Normale));
-        });
-    pruefe(
-        std::tie(E, E),
-        [](auto& e, auto& f) {
-            const auto [wort, s] = von<std::string, TGerade>(Lage_zweier_Ebenen, e, f);
-            return ok(s) &&
-                   (wort == lage::parallel || wort == lage::identisch || wort == lage::schneidend);
-        },
-        [](auto& e, auto& f) { return ok(Abstand_paralleler_Ebenen(e, f)); });
-    pruefe(
-        std::tie(E),
-        [](auto& e) {
-            return ok(von<TGerade, TGerade, TGerade, bool, bool, bool>(Spurgeraden, e));
-        },
-        [](auto& e) {
-            return ok(von<TPunkt, TPunkt, TPunkt, bool, bool, bool>(Achsenschnittpunkte, e));
-        },
-        [](auto& e) { return ok(von<double, double, double>(Winkel_Koordinatenebenen, e)); },
-        [](auto& e) { return ok(von<double, double, double>(Winkel_Koordinatenachsen, e)); });
+    pruefe(std::tie(P, G), aus<TGerade, TPunkt, Code<0, 1>>(Lot_Punkt_Gerade),
+           wert(Abstand_Punkt_Gerade));
+    pruefe(std::tie(P, P), wert(Richtungen_parallel), aus<double>(Parallel_mit_Faktor),
+           aus<TEbeneNorm>(Ebene_durch_Punkt_senkrecht));
+    pruefe(std::tie(G, G),
+           aus<Wort, std::string, TPunkt, TPunkt, TPunkt, TGerade>(Lage_zweier_Geraden));
+    pruefe(std::tie(G, E), aus<Code<1, 3>, TPunkt>(Schnittpunkt_Gerade_Ebene),
+           aus<TPunkt>(Schnitt_Gerade_Ebene), wert(Winkel_Gerade_Ebene),
+           aus<TGerade>(Spiegelgerade_an_Ebene));
+    pruefe(std::tie(G, Schluessel), aus<TPunkt, bool>(Spurpunkt));
+    pruefe(std::tie(P, E), wert(Abstand_Punkt_Ebene), aus<TGerade, TPunkt>(Lot_auf_Ebene));
+    pruefe(std::tie(E, P), aus<TEbeneNorm>(Ebene_durch_Punkt_parallel));
+    pruefe(std::tie(E, E), wert(Abstand_paralleler_Ebenen), [](auto& e, auto& f) {
+        const auto [wort, s] = von<Wort, TGerade>(Lage_zweier_Ebenen, e, f);
+        return ok(wort) && ok(s) && wort.text != lage::windschief;
+    });
+    pruefe(std::tie(E), aus<TGerade, TGerade, TGerade, bool, bool, bool>(Spurgeraden),
+           aus<TPunkt, TPunkt, TPunkt, bool, bool, bool>(Achsenschnittpunkte),
+           aus<double, double, double>(Winkel_Koordinatenebenen),
+           aus<double, double, double>(Winkel_Koordinatenachsen));
 }
 
 TEST_F(Entartet, MeetingLine) {
-    pruefe(std::tie(P, G, G), [](auto& p, auto& g, auto& h) {
-        const auto r = von<int, TGerade, TPunkt, TPunkt>(Treffgerade, p, g, h);
-        return ok(r) && zwischen(1, std::get<0>(r), 3);
-    });
+    pruefe(std::tie(P, G, G), aus<Code<1, 3>, TGerade, TPunkt, TPunkt>(Treffgerade));
 }
 
 TEST_F(Entartet, Spheres) {
     pruefe(std::tie(K, P), [](auto& k, auto& p) { return zwischen(0, Lage_Punkt_Kugel(k, p), 2); });
-    pruefe(
-        std::tie(K, G),
-        [](auto& k, auto& g) {
-            const auto r = von<int, TPunkt, TPunkt>(Schnitt_Gerade_Kugel, k, g);
-            return ok(r) && zwischen(0, std::get<0>(r), 2);
-        },
-        [](auto& k, auto& g) { return ok(von<TPunkt, TPunkt>(Kugelpunkte_zur_Geraden, g, k)); },
-        [](auto& k, auto& g) {
-            return ok(von<bool, TEbeneNorm, TEbeneNorm, TPunkt, TPunkt>(
-                Tangentialebenen_durch_Gerade, k, g));
-        });
-    pruefe(
-        std::tie(K, E),
-        [](auto& k, auto& e) {
-            const auto r = von<int, TPunkt, double>(Lage_Ebene_Kugel, e, k);
-            return ok(r) && zwischen(0, std::get<0>(r), 2);
-        },
-        [](auto& k, auto& e) { return ok(von<bool, TPunkt>(Pol, e, k)); });
-    pruefe(
-        std::tie(K, K),
-        [](auto& a, auto& b) {
-            const int c = Lage_zweier_Kugeln(a, b);
-            return zwischen(-3, c, 3) && c != 0;
-        },
-        [](auto& a, auto& b) { return ok(von<TEbeneNorm>(Radikalebene, a, b)); });
-    pruefe(std::tie(K, Schluessel), [](auto& k, auto& key) {
-        return Schnittkreis_existiert(k, key),
-               ok(von<TPunkt, double>(Schnittkreis_Koordinatenebene, k, key));
+    pruefe(std::tie(K, G), aus<Code<0, 2>, TPunkt, TPunkt>(Schnitt_Gerade_Kugel),
+           aus<bool, TEbeneNorm, TEbeneNorm, TPunkt, TPunkt>(Tangentialebenen_durch_Gerade));
+    pruefe(std::tie(G, K), aus<TPunkt, TPunkt>(Kugelpunkte_zur_Geraden));
+    pruefe(std::tie(E, K), aus<Code<0, 2>, TPunkt, double>(Lage_Ebene_Kugel),
+           aus<bool, TPunkt>(Pol));
+    pruefe(std::tie(K, K), aus<TEbeneNorm>(Radikalebene), [](auto& a, auto& b) {
+        const int c = Lage_zweier_Kugeln(a, b);
+        return zwischen(-3, c, 3) && c != 0;
     });
+    pruefe(std::tie(K, Schluessel), wert(Schnittkreis_existiert),
+           aus<TPunkt, double>(Schnittkreis_Koordinatenebene));
 }
 
 TEST_F(Entartet, Measures) {
-    pruefe(std::tie(P, P), [](auto& a, auto& b) { return ok(Parallelogrammflaeche(a, b)); });
-    pruefe(std::tie(P, P, P, P), [](auto& a, auto& b, auto& c, auto& d) {
-        return ok(Dreiecksflaeche(a, b, c)) && ok(Tetraedervolumen(a, b, c, d));
-    });
+    pruefe(std::tie(P, P), wert(Parallelogrammflaeche));
+    pruefe(std::tie(P, P, P), wert(Dreiecksflaeche));
+    pruefe(std::tie(P, P, P, P), wert(Tetraedervolumen));
 }
