@@ -71,19 +71,16 @@ TEST(Lage_Ebene_Kugel, CircleTouchingAndNone) {
 
 TEST(Kugelpunkte_zur_Geraden, NearerPointFirst) {
     TPunkt f1, f2;
-    Kugelpunkte_zur_Geraden(gerade(punkt(0, 3, 0), punkt(1, 0, 0)), kugel(punkt(0, 0, 0), 1), f1,
-                            f2);
-    EXPECT_TRUE(bei(f1, 0, 1, 0));
+    auto punkte = [&](const TPunkt& p, const TPunkt& u, double r) {
+        return Kugelpunkte_zur_Geraden(gerade(p, u), kugel(punkt(0, 0, 0), r), f1, f2), f1;
+    };
+    EXPECT_TRUE(bei(punkte(punkt(0, 3, 0), punkt(1, 0, 0), 1), 0, 1, 0));
     EXPECT_TRUE(bei(f2, 0, -1, 0));
     EXPECT_EQ(f1.Name + f2.Name, "F1F2");
     // Centre on the line: direction (0, 1, 0) as u.y = 0, equal distances keep S1 first.
-    Kugelpunkte_zur_Geraden(gerade(punkt(-5, 0, 0), punkt(1, 0, 0)), kugel(punkt(0, 0, 0), 1), f1,
-                            f2);
-    EXPECT_TRUE(bei(f1, 0, 1, 0));
+    EXPECT_TRUE(bei(punkte(punkt(-5, 0, 0), punkt(1, 0, 0), 1), 0, 1, 0));
     // u without a zero component: direction (−u.y, u.x, 0).
-    Kugelpunkte_zur_Geraden(gerade(punkt(0, 0, 0), punkt(3, 4, 1)), kugel(punkt(0, 0, 0), 5), f1,
-                            f2);
-    EXPECT_TRUE(bei(f1, -4, 3, 0));
+    EXPECT_TRUE(bei(punkte(punkt(0, 0, 0), punkt(3, 4, 1), 5), -4, 3, 0));
     EXPECT_TRUE(bei(f2, 4, -3, 0));
 }
 
