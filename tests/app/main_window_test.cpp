@@ -1,7 +1,10 @@
 // The main window: error reporting of menu commands, the closing question, the unit commands,
-// the menu modes, the menu bar and the start-up state.
+// the menu modes, the menu bar, the start-up state, and the 3-D tasks and examples run from the
+// real menu (the dialog answered by the test).
 #include "app/main_window.h"
 #include "app/program.h"
+#include "app/task_commands.h"
+#include "app/task_wiring.h"
 #include "core/errors.h"
 #include "core/trig_tables.h"
 #include "drawing/drawing_window.h"
@@ -20,21 +23,38 @@
 namespace {
 
 using E = RecordingMeldungen::Eintrag;
+using Pfad = std::vector<std::string>;
+std::vector<E> zweiKaesten(const std::string& text) {
+    return {{"piep", ""}, {"fehler", meldung::Eingabefehler}, {"ausnahme", text}};
+}
 
 class Hauptfenster : public ::testing::Test {
 protected:
     RecordingMeldungen m;
     Programm p{m};
     std::unique_ptr<TForm1> form = std::make_unique<TForm1>(p);
+    std::vector<std::string> geoeffnet; // dialogs opened by tasks
+    DialogResult antwort;               // and what they answer
 
-    QAction* aktion(const std::vector<std::string>& pfad) {
+    Hauptfenster() {
+        form->aufgaben().commands().showDialog = [this](const std::string& cls,
+                                                        const DialogOptions&) {
+            geoeffnet.push_back(cls);
+            return antwort;
+        };
+    }
+    QAction* aktion(const Pfad& pfad) {
         QAction* a = form->menueAktion(pfad);
         if (!a) ADD_FAILURE() << "kein Menüeintrag " << pfad.back();
         return a;
     }
-    bool frei(const std::vector<std::string>& pfad) {
+    bool frei(const Pfad& pfad) {
         QAction* a = aktion(pfad);
         return a && a->isEnabled();
+    }
+    void klick(const Pfad& pfad) {
+        ASSERT_TRUE(frei(pfad)) << pfad.back();
+        aktion(pfad)->trigger();
     }
     void zeigen() {
         form->resize(1000, 700);
@@ -52,189 +72,134 @@ TEST_F(Hauptfenster, AusnahmeImMenuebefehlGibtZweiKaestenUndDasProgrammLaeuftWei
         ++laeufe;
         throw MathError(fehlertext::DivisionDurchNull);
     });
-    aktion({"&Punkte", "Punkt"})->trigger();
-    EXPECT_EQ(m.eintraege, (std::vector<E>{{"piep", ""},
-                                           {"fehler", meldung::Eingabefehler},
-                                           {"ausnahme", "Gleitkommadivision durch Null"}}));
+    klick({"&Punkte", "Punkt"});
+    EXPECT_EQ(m.eintraege, zweiKaesten("Gleitkommadivision durch Null"));
     EXPECT_EQ(p.szene.art, Szenenart::Punkt);
     EXPECT_EQ(p.sheet.protokoll().size(), protokollVorher);
-    EXPECT_EQ(p.sheet.protokoll().back().text, "vorige Aufgabe");
 
     // The program goes on: the same entry runs again, other commands still work.
     m.leeren();
-    aktion({"&Punkte", "Punkt"})->trigger();
+    klick({"&Punkte", "Punkt"});
     EXPECT_EQ(laeufe, 2);
-    EXPECT_EQ(m.arten(), (std::vector<std::string>{"piep", "fehler", "ausnahme"}));
+    EXPECT_EQ(m.eintraege.size(), 3u);
     m.leeren();
-    p.ansicht.EinheitenX = p.ansicht.EinheitenY = p.ansicht.EinheitenZ = 10;
-    aktion({"Ei&nheiten", "10 Einheiten mehr"})->trigger();
+    p.ansicht.EinheitenX = 10;
+    klick({"Ei&nheiten", "10 Einheiten mehr"});
     EXPECT_EQ(p.ansicht.EinheitenX, 20);
     EXPECT_TRUE(m.eintraege.empty());
     EXPECT_TRUE(form->isVisible());
 
     // Something thrown that is no std::exception gets the two boxes as well.
     form->befehle().registrieren("Punkt1Click", [] { throw 42; });
-    aktion({"&Punkte", "Punkt"})->trigger();
+    klick({"&Punkte", "Punkt"});
     EXPECT_EQ(m.arten(), (std::vector<std::string>{"piep", "fehler", "ausnahme"}));
 }
 
 TEST_F(Hauptfenster, SchliessenFragtUndNurJaSchliesst) {
     zeigen();
+    const std::vector<E> frage{{"frage", meldung::Beenden}};
     m.antwortJa = false;
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(m.eintraege, (std::vector<E>{{"frage", meldung::Beenden}}));
+    EXPECT_EQ(m.eintraege, frage);
 
     // "&Beenden" goes through the same question.
     m.leeren();
-    aktion({"&Datei", "&Beenden"})->trigger();
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(m.eintraege, (std::vector<E>{{"frage", meldung::Beenden}}));
-
-    m.leeren();
     m.antwortJa = true;
-    aktion({"&Datei", "&Beenden"})->trigger();
+    klick({"&Datei", "&Beenden"});
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(m.eintraege, (std::vector<E>{{"frage", meldung::Beenden}}));
+    EXPECT_EQ(m.eintraege, frage);
 }
 
-TEST_F(Hauptfenster, ZehnEinheitenWenigerUndMehrDreidimensional) {
-    QAction* weniger = aktion({"Ei&nheiten", "10 Einheiten weniger"});
-    QAction* mehr = aktion({"Ei&nheiten", "10 Einheiten mehr"});
+TEST_F(Hauptfenster, ZehnEinheitenWenigerUndMehr) {
+    const Pfad weniger{"Ei&nheiten", "10 Einheiten weniger"};
+    const Pfad mehr{"Ei&nheiten", "10 Einheiten mehr"};
     ViewState& v = p.ansicht;
+    auto raum = [&] { return std::vector<int>{v.EinheitenX, v.EinheitenY, v.EinheitenZ}; };
+    auto ebene = [&] {
+        return std::vector<int>{v.Einheiten2X, v.Einheiten2Y, v.Schritt2X, v.Schritt2Y};
+    };
     v.EinheitenX = 15;
     v.EinheitenY = 12;
     v.EinheitenZ = 11;
-    weniger->trigger();
-    EXPECT_EQ(v.EinheitenX, 5);
-    EXPECT_EQ(v.EinheitenY, 2);
-    EXPECT_EQ(v.EinheitenZ, 5);
-    weniger->trigger(); // 5 -> 5, 2 -> 5
-    EXPECT_EQ(v.EinheitenX, 5);
-    EXPECT_EQ(v.EinheitenY, 5);
-    mehr->trigger();
-    mehr->trigger();
-    EXPECT_EQ(v.EinheitenX, 25);
-    EXPECT_EQ(v.EinheitenY, 25);
-    EXPECT_EQ(v.EinheitenZ, 25);
+    klick(weniger);
+    EXPECT_EQ(raum(), (std::vector<int>{5, 2, 5}));
+    klick(weniger); // 5 -> 5, 2 -> 5
+    klick(mehr);
+    EXPECT_EQ(raum(), (std::vector<int>{15, 15, 15}));
     EXPECT_EQ(v.Einheiten2X, 10); // the plane counts stay
     EXPECT_TRUE(m.eintraege.empty());
 
     // An overflow is an error, not a wrap, and leaves every count as it was.
-    v.EinheitenX = 7;
     v.EinheitenY = INT_MAX - 3;
-    v.EinheitenZ = 9;
-    mehr->trigger();
-    EXPECT_EQ(m.eintraege, (std::vector<E>{{"piep", ""},
-                                           {"fehler", meldung::Eingabefehler},
-                                           {"ausnahme", "Integer-Überlauf"}}));
-    EXPECT_EQ(v.EinheitenX, 7);
-    EXPECT_EQ(v.EinheitenY, INT_MAX - 3);
-    EXPECT_EQ(v.EinheitenZ, 9);
-}
+    klick(mehr);
+    EXPECT_EQ(m.eintraege, zweiKaesten("Integer-Überlauf"));
+    EXPECT_EQ(raum(), (std::vector<int>{15, INT_MAX - 3, 15}));
 
-TEST_F(Hauptfenster, ZehnEinheitenInDerEbene) {
-    ViewState& v = p.ansicht;
+    // In the plane: the plane counts and their pixel steps change, the space counts stay.
+    m.leeren();
     v.zweidim = true;
     v.Ursprung2X = 300;
     v.Ursprung2Y = 200;
-    v.Einheiten2X = 10;
     v.Einheiten2Y = 12;
-    v.EinheitenX = 10;
-    aktion({"Ei&nheiten", "10 Einheiten mehr"})->trigger();
-    EXPECT_EQ(v.Einheiten2X, 20);
-    EXPECT_EQ(v.Einheiten2Y, 22);
-    EXPECT_EQ(v.Schritt2X, 15); // 300 div 20
-    EXPECT_EQ(v.Schritt2Y, 9);  // 200 div 22
-    EXPECT_EQ(v.EinheitenX, 10);
-
-    QAction* weniger = aktion({"Ei&nheiten", "10 Einheiten weniger"});
-    weniger->trigger(); // 10, 12
-    weniger->trigger(); // 0 -> 5, 2
-    EXPECT_EQ(v.Einheiten2X, 5);
-    EXPECT_EQ(v.Einheiten2Y, 2);
-    EXPECT_EQ(v.Schritt2X, 60);
-    EXPECT_EQ(v.Schritt2Y, 100);
+    klick(mehr);
+    EXPECT_EQ(ebene(), (std::vector<int>{20, 22, 15, 9})); // 300 div 20, 200 div 22
+    EXPECT_EQ(v.EinheitenX, 15);
+    klick(weniger); // 10, 12
+    klick(weniger); // 0 -> 5, 2
+    EXPECT_EQ(ebene(), (std::vector<int>{5, 2, 60, 100}));
     EXPECT_TRUE(m.eintraege.empty());
 }
 
 TEST_F(Hauptfenster, MenuemodiSchaltenDieEintraegeDerZustandstabelle) {
     zeigen();
-    const std::vector<std::vector<std::string>> dreidim = {{"&Punkte"},
-                                                           {"&Gerade"},
-                                                           {"&Ebene"},
-                                                           {"&Kugel"},
-                                                           {"&Vektor"},
-                                                           {"Beispie&le"},
-                                                           {"&Bearbeiten", "Zeichnung löschen"}};
-    const std::vector<std::vector<std::string>> affin = {
-        {"2-&dim. Geometrie", "Affine Abbildungen", "Objekte - Bildobjekte"},
-        {"2-&dim. Geometrie", "Affine Abbildungen", "Optionen"},
-        {"2-&dim. Geometrie", "Affine Abbildungen", "Inverse einer Aff. Abbildung"},
-        {"2-&dim. Geometrie", "Affine Abbildungen", "Verkettung zweier Abbildungen"}};
-
+    std::vector<Pfad> dreidim{{"&Bearbeiten", "Zeichnung löschen"}}, affin;
+    for (const char* e : {"&Punkte", "&Gerade", "&Ebene", "&Kugel", "&Vektor", "Beispie&le"})
+        dreidim.push_back({e});
+    for (const char* e : {"Objekte - Bildobjekte", "Optionen", "Inverse einer Aff. Abbildung",
+                          "Verkettung zweier Abbildungen"})
+        affin.push_back({"2-&dim. Geometrie", "Affine Abbildungen", e});
+    const std::vector<Pfad> immer = {
+        {"Ei&nheiten"},
+        {"&Matrizen"},
+        {"2-&dim. Geometrie", "Affine Abbildungen", "Abbildung festlegen"}};
+    auto pruefen = [&](bool d, bool a, const char* wo) {
+        for (const auto& e : dreidim) EXPECT_EQ(frei(e), d) << wo << ": " << e.back();
+        for (const auto& e : affin) EXPECT_EQ(frei(e), a) << wo << ": " << e.back();
+        for (const auto& e : immer) EXPECT_TRUE(frei(e)) << wo << ": " << e.back();
+    };
     using G = TZeichnungsDlg::Gruppe;
     auto kontext = [&](G g) { return form->zeichnung()->isGroupEnabled(g); };
 
-    // Start: 3-D mode, no map yet.
-    for (const auto& e : dreidim) EXPECT_TRUE(frei(e)) << e.back();
-    for (const auto& e : affin) EXPECT_FALSE(frei(e)) << e.back();
-    EXPECT_TRUE(frei({"Ei&nheiten"}));
-
+    pruefen(true, false, "Start"); // 3-D mode, no map yet
     form->dreidim_ausschalten();
-    for (const auto& e : dreidim) EXPECT_FALSE(frei(e)) << e.back();
-    EXPECT_TRUE(frei({"Ei&nheiten"}));
-    EXPECT_TRUE(frei({"2-&dim. Geometrie"}));
-    EXPECT_TRUE(frei({"&Matrizen"}));
-    EXPECT_FALSE(kontext(G::Gerade));
-    EXPECT_FALSE(kontext(G::Ebene));
-    EXPECT_FALSE(kontext(G::AffineAbbildungen));
-
+    pruefen(false, false, "eben");
+    EXPECT_FALSE(kontext(G::Gerade) || kontext(G::Ebene) || kontext(G::AffineAbbildungen));
     form->dreidim_einschalten();
-    for (const auto& e : dreidim) EXPECT_TRUE(frei(e)) << e.back();
-    EXPECT_TRUE(frei({"Ei&nheiten"}));
-    EXPECT_TRUE(kontext(G::Gerade));
-    EXPECT_TRUE(kontext(G::Ebene));
+    pruefen(true, false, "3-D");
+    EXPECT_TRUE(kontext(G::Gerade) && kontext(G::Ebene));
     EXPECT_FALSE(kontext(G::AffineAbbildungen));
 
     // Affine mode without a map: plane mode, the four submenus stay off.
     form->zeichnung()->setGroupEnabled(G::Ellipse, true);
     form->affinmodus_einschalten(false);
-    for (const auto& e : dreidim) EXPECT_FALSE(frei(e)) << e.back();
-    for (const auto& e : affin) EXPECT_FALSE(frei(e)) << e.back();
-    EXPECT_FALSE(kontext(G::Gerade));
-    EXPECT_FALSE(kontext(G::Ellipse));
-    EXPECT_FALSE(kontext(G::ZweidimDreieck));
+    pruefen(false, false, "affin ohne Abbildung");
+    EXPECT_FALSE(kontext(G::Gerade) || kontext(G::Ellipse) || kontext(G::ZweidimDreieck));
     EXPECT_TRUE(kontext(G::AffineAbbildungen));
     form->affinmodus_einschalten(true);
-    for (const auto& e : affin) EXPECT_TRUE(frei(e)) << e.back();
-    EXPECT_TRUE(frei({"Ei&nheiten"}));
+    pruefen(false, true, "affin");
 
     // Back to 3-D: the affine submenus keep their state (the map still exists).
     form->dreidim_einschalten();
-    for (const auto& e : dreidim) EXPECT_TRUE(frei(e)) << e.back();
-    for (const auto& e : affin) EXPECT_TRUE(frei(e)) << e.back();
+    pruefen(true, true, "zurück");
     EXPECT_FALSE(kontext(G::AffineAbbildungen));
-}
 
-TEST_F(Hauptfenster, ZurueckNach3dUndZeichnungLoeschen) {
-    zeigen();
     // The drawing window's return button clears the sheet and enables the 3-D commands.
     form->dreidim_ausschalten();
     p.sheet.Outtext(4, 14, "Dreieck");
     form->zeichnung()->Panel4Click();
-    EXPECT_TRUE(frei({"&Punkte"}));
-    EXPECT_TRUE(form->zeichnung()->isGroupEnabled(TZeichnungsDlg::Gruppe::Gerade));
+    pruefen(true, true, "Rückkehr");
     EXPECT_EQ(p.sheet.protokoll().size(), 1u);
-
-    // "Zeichnung löschen" forgets the scene and clears the sheet.
-    p.szene.art = Szenenart::Punkt;
-    p.sheet.Outtext(4, 14, "Punkt:");
-    aktion({"&Bearbeiten", "Zeichnung löschen"})->trigger();
-    EXPECT_EQ(p.szene.art, Szenenart::keine);
-    ASSERT_EQ(p.sheet.protokoll().size(), 1u);
-    EXPECT_EQ(p.sheet.protokoll()[0].text, "Ergebnisse:");
-    EXPECT_TRUE(m.eintraege.empty());
 }
 
 TEST_F(Hauptfenster, MenueleisteUndUnregistrierteEintraege) {
@@ -246,53 +211,34 @@ TEST_F(Hauptfenster, MenueleisteUndUnregistrierteEintraege) {
     EXPECT_FALSE(aktion({"Copyright"})->isVisible());
     zeigen();
     EXPECT_TRUE(aktion({"Copyright"})->isVisible());
-
-    // Entries whose command nobody registered are there but disabled.
-    EXPECT_FALSE(frei({"&Matrizen", "Matrix", "2x2 - Matrix"}));
-    // The 3-D tasks and examples are registered by the main window itself.
-    EXPECT_TRUE(frei({"&Punkte", "Punkt"}));
-    EXPECT_TRUE(frei({"Beispie&le", "Kugel mit Ebene"}));
-    EXPECT_FALSE(frei({"&Datei", "&Drucken", "Zeichnung"}));
-    EXPECT_FALSE(frei({"&Rechenhilfe"}));
-    EXPECT_FALSE(frei({"2-&dim. Geometrie", "Ellipse", "Lage: Zwei Ellipsen", "Beispiel"}));
-    EXPECT_TRUE(frei({"&Datei", "&Beenden"}));
-    EXPECT_TRUE(frei({"Ei&nheiten", "10 Einheiten weniger"}));
-
-    // Registering enables the entry at both of its places.
-    form->befehle().registrieren("GerademitPunkt1Click", [] {});
-    EXPECT_TRUE(frei({"&Punkte", "Punkt und Gerade"}));
-    EXPECT_TRUE(frei({"&Gerade", "Gerade mit Punkt"}));
-    EXPECT_EQ(form->aktionenVon("GerademitPunkt1Click").size(), 2u);
-
-    // A deep entry with its exact caption; check marks where the command toggles one.
-    QAction* gitter =
-        aktion({"2-&dim. Geometrie", "Affine Abbildungen", "Optionen", "Koordinatengitter"});
-    EXPECT_EQ(gitter->text(), QString("Koordinatengitter"));
-    EXPECT_TRUE(gitter->isCheckable());
-    form->setzeHaken("Koordinatemngitter1Click", true);
-    EXPECT_TRUE(gitter->isChecked());
-
-    m.leeren();
-    aktion({"Copyright"})->trigger();
+    klick({"Copyright"});
     EXPECT_EQ(m.arten(), (std::vector<std::string>{"info"}));
+
+    // Entries whose command nobody registered are there but disabled; registering enables them.
+    EXPECT_FALSE(frei({"&Matrizen", "Matrix", "2x2 - Matrix"}));
+    EXPECT_FALSE(frei({"&Rechenhilfe"}));
+    const Pfad gitter{"2-&dim. Geometrie", "Affine Abbildungen", "Optionen", "Koordinatengitter"};
+    form->affinmodus_einschalten(true);
+    EXPECT_FALSE(frei(gitter));
+    form->befehle().registrieren("Koordinatemngitter1Click", [] {});
+    EXPECT_TRUE(frei(gitter));
+    // Check marks where the command toggles one.
+    EXPECT_TRUE(aktion(gitter)->isCheckable());
+    form->setzeHaken("Koordinatemngitter1Click", true);
+    EXPECT_TRUE(aktion(gitter)->isChecked());
 }
 
 TEST_F(Hauptfenster, StartzustandUndFensteranordnung) {
     p.ansicht.WinkelX = 30;
-    p.ansicht.WinkelY = -40;
     p.ansicht.WinkelZ = 50;
     p.ansicht.Verschieben = true;
     zeigen();
     EXPECT_TRUE(form->windowTitle().startsWith("Quillon"));
     EXPECT_EQ(p.ansicht.WinkelX, 0);
-    EXPECT_EQ(p.ansicht.WinkelY, 0);
     EXPECT_EQ(p.ansicht.WinkelZ, 0);
     EXPECT_FALSE(p.ansicht.Verschieben);
     EXPECT_EQ(QLocale().decimalPoint(), QString("."));
-    EXPECT_EQ(p.eingaben.triangle[0], "4");
-    EXPECT_EQ(p.eingaben.triangle[4], "6");
-    EXPECT_EQ(p.eingaben.triangle[8], "7");
-    EXPECT_EQ(p.eingaben.point[0], ""); // a group without first-use values
+    EXPECT_EQ(p.eingaben.triangle[8], "7"); // first-use values seeded
     EXPECT_DOUBLE_EQ(trigTabellen().SinTab[90], 1.0);
     EXPECT_DOUBLE_EQ(trigTabellen().CosTab[180], -1.0);
 
@@ -302,11 +248,8 @@ TEST_F(Hauptfenster, StartzustandUndFensteranordnung) {
     const int h = flaeche->height();
     EXPECT_EQ(form->zeichnung()->geometry(), QRect(0, 0, h, h));
     EXPECT_EQ(form->ergebnisse()->geometry(), QRect(h, 0, flaeche->width() - h, h));
-    EXPECT_TRUE(form->zeichnung()->isVisible());
-    EXPECT_TRUE(form->ergebnisse()->isVisible());
     EXPECT_EQ(p.sheet.breite(), 2 * (flaeche->width() - h));
     EXPECT_EQ(p.sheet.hoehe(), std::max(2 * h, MindestBildhoehe));
-    EXPECT_EQ(p.sheet.protokoll().at(0).text, "Ergebnisse:");
 
     // Once results stand on the sheet, a new window size keeps them.
     p.sheet.Outtext(4, 14, "Ergebnis");
@@ -314,6 +257,49 @@ TEST_F(Hauptfenster, StartzustandUndFensteranordnung) {
     form->resize(1100, 700);
     EXPECT_EQ(p.sheet.protokoll().back().text, "Ergebnis");
     EXPECT_EQ(p.sheet.breite(), breiteVorher);
+}
+
+TEST_F(Hauptfenster, BeispieleUndAufgabenLaufenAusDemMenue) {
+    zeigen();
+    klick({"Beispie&le", "Kugel mit Ebene"});
+    EXPECT_EQ(p.szene.art, Szenenart::KugelEbene);
+    EXPECT_TRUE(geoeffnet.empty());
+    QAction* quader = form->zeichnung()->menuEntry("Ebene", "Quaderdarstellung zeigen");
+    ASSERT_NE(quader, nullptr);
+    EXPECT_TRUE(quader->isChecked()); // the context menu follows the example's options
+
+    antwort = {true, {"1", "2", "5"}, {0x00FF00}, false};
+    klick({"&Punkte", "Punkt"});
+    EXPECT_EQ(geoeffnet, std::vector<std::string>{"TPunktDlg"});
+    EXPECT_EQ(p.szene.SzenePunkt.z, 5);
+    EXPECT_TRUE(m.eintraege.empty());
+    const auto zeilen = p.sheet.zeilen();
+
+    // A rejected line: the extra beep and the error box; a text that is no number: the two
+    // boxes. Either way scene and sheet stay.
+    antwort = {true, {"1", "2", "3", "0", "0", "0"}, {0x00FFFF}, false};
+    klick({"&Gerade", "Gerade", "Gerade in Vektorform"});
+    EXPECT_EQ(m.eintraege,
+              (std::vector<E>{{"piep", ""}, {"piep", ""}, {"fehler", meldung::Eingabefehler}}));
+    m.leeren();
+    antwort.texts = {"1", "2", "3", "1,5", "0", "0"};
+    klick({"&Gerade", "Gerade", "Gerade in Vektorform"});
+    EXPECT_EQ(m.eintraege, zweiKaesten("'1,5' ist kein gültiger Gleitkommawert."));
+    EXPECT_EQ(p.szene.art, Szenenart::Punkt);
+    EXPECT_EQ(p.sheet.zeilen(), zeilen);
+
+    // Cancel: nothing at all.
+    m.leeren();
+    antwort.accepted = false;
+    klick({"&Kugel", "Kugel durch 4 Punkte"});
+    EXPECT_TRUE(m.eintraege.empty());
+    EXPECT_EQ(p.sheet.zeilen(), zeilen);
+
+    // "Zeichnung löschen" forgets the scene and clears the sheet.
+    klick({"&Bearbeiten", "Zeichnung löschen"});
+    EXPECT_EQ(p.szene.art, Szenenart::keine);
+    ASSERT_EQ(p.sheet.protokoll().size(), 1u);
+    EXPECT_EQ(p.sheet.protokoll()[0].text, "Ergebnisse:");
 }
 
 } // namespace

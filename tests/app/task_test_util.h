@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -45,28 +46,15 @@ struct TaskFixture : ::testing::Test {
 
 // "1 2 3" -> {"1", "2", "3"}.
 inline std::vector<std::string> felder(const std::string& list) {
+    std::istringstream in(list);
     std::vector<std::string> out;
-    std::string cur;
-    bool in = false;
-    for (char ch : list) {
-        if (ch == ' ') {
-            if (in) out.push_back(cur);
-            cur.clear();
-            in = false;
-        } else {
-            cur += ch;
-            in = true;
-        }
-    }
-    if (in) out.push_back(cur);
+    for (std::string s; in >> s;) out.push_back(s);
     return out;
 }
 
 inline void expectPunkt(const TPunkt& p, double x, double y, double z, TFarbe f,
                         const std::string& name) {
-    EXPECT_EQ(p.x, x);
-    EXPECT_EQ(p.y, y);
-    EXPECT_EQ(p.z, z);
+    EXPECT_EQ(std::vector<double>({p.x, p.y, p.z}), std::vector<double>({x, y, z})) << name;
     EXPECT_EQ(p.Farbe, f) << name;
     EXPECT_EQ(p.Name, name);
 }
