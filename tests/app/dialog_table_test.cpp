@@ -29,40 +29,21 @@ Texts opening(const std::string& className, const LetzteEingaben& in, int slot =
 
 } // namespace
 
-TEST(DialogTable, EveryDialogHasItsCaption) {
-    // Field counts follow from the texts the task tests type into every dialog.
-    // clang-format off
+TEST(DialogTable, CaptionsAsTheUserSeesThem) {
+    // A sample of the captions that are easy to get wrong: without a colon, "Dialog", odd
+    // characters and blanks.
     const std::map<std::string, std::string> dialogs = {
-        {"TPunktDlg", "Punkt"}, {"TLinieDlg", "Linie"}, {"TTeilverhaeltnisDlg", "Teilverhältnis"},
-        {"TDreieckDlg", "Dreieck"}, {"TViereckDlg", "Beliebiges Viereck:"},
-        {"TTetraederDlg", "Tetraeder"}, {"TTetraederEbeneDlg", "Tetraeder mit Ebene:"},
+        {"TPunktDlg", "Punkt"},
+        {"TGeradeEbeneNormDlg", "Gerade und Ebene"},
+        {"TKugelV_EbeneNormDlg", "Dialog"},
         {"TParallelogrammDlg", "zu Parallelogramm vervollständigen"},
-        {"TEbeneParPunktDlg", "Ebene mit Punkt:"}, {"TEbeneNPunktDLG", "Ebene mit Punkt:"},
-        {"TKugelMPunktDlg", "Punkt und Kugel:"}, {"TKugelVPunktDlg", "Kugel und Punkt:"},
-        {"TGerade2PunkteDlg", "Gerade durch zwei Punkte:"}, {"TGeradeDlg", "Gerade:"},
-        {"TGeradePunktDlg", "Gerade mit Punkt:"}, {"TGeradeGeradeDLG", "Gerade mit Gerade:"},
-        {"TGeradeEbeneParDLG", "Gerade und Ebene:"}, {"TGeradeEbeneNormDlg", "Gerade und Ebene"},
-        {"TGeradeKugelMDlg", "Gerade und Kugel:"}, {"TGeradeKugelVDlg", "Gerade und Kugel:"},
-        {"TPunkteGeradeGeradeDlg", "Punkt und zwei Geraden:"},
-        {"TEbene3PunkteDlg", "Ebene durch 3 Punkte:"}, {"TEbenePDLG", "Ebenen in Parameterform:"},
-        {"TEbeneNormDlg", "Ebene in Normalenform:"}, {"TEbeneParEbeneParDlg", "Zwei Ebenen:"},
-        {"TEbeneParEbeneNormDlg", "Zwei Ebenen:"}, {"TEbeneNormEbeneNormDlg", "Zwei Ebenen:"},
-        {"TEbeneNormKugelMDlg", "Ebene und Kugel:"}, {"TKugelV_EbeneNormDlg", "Dialog"},
-        {"TKugelMEbeneParDlg", "Kugel und Ebene:"}, {"TKugelVEbeneParDlg", "Kugel und Ebene:"},
-        {"TKugelMDlg", "Kugel in Mittelpunktsform:"}, {"TKugelVDlg", "Kugel in Vektorform:"},
-        {"TKugelMKugelMDlg", "Kugel und Kugel:"}, {"TKugelMKugelVDlg", "Kugel und Kugel:"},
-        {"TKugelVKugelVDlg", "Kugel und Kugel:"}, {"TKugel4PunkteDlg", "Kugel durch vier Punkte:"},
+        {"TEbenePDLG", "Ebenen in Parameterform:"},
+        {"TKugel4PunkteDlg", "Kugel durch vier Punkte:"},
         {"TLineeareAbh4Dlg", "Lineare Abhängigkeit (4 Vektoren)"},
         {"TEllipseMPQDlg", "Êllipse aus Mittelpunkt und 2 Punkten:"},
-        {"TEllipse_EllipseDlg", "Dialog"},
         {"TMatmult2x2Dlg", "Matrizenmultiplikation (2x2 * 2x2) :"},
     };
-    // clang-format on
-    for (const auto& [name, caption] : dialogs) {
-        const DialogRow* row = findDialog(name);
-        ASSERT_NE(row, nullptr) << name;
-        EXPECT_EQ(dialogCaption(*row, {}), caption) << name;
-    }
+    for (const auto& [name, caption] : dialogs) EXPECT_EQ(dialogCaption(rowOf(name), {}), caption);
     // The vector dialogs serve several tasks; their handlers set the caption.
     EXPECT_EQ(dialogCaption(rowOf("TSkalarProduktDLG"), {"Vektorprodukt:", 1}), "Vektorprodukt:");
     EXPECT_EQ(findDialog("TNichtDaDlg"), nullptr);
@@ -126,30 +107,16 @@ TEST(DialogTable, DialogsShareTheirRememberedGroups) {
         {G::VectorP, {"TSkalarProduktDLG", "TSpatProduktDlg", "TLineeareAbh4Dlg"}},
         {G::VectorQ, {"TSkalarProduktDLG", "TSpatProduktDlg", "TLineeareAbh4Dlg"}},
         {G::VectorR, {"TSpatProduktDlg", "TLineeareAbh4Dlg"}}, {G::VectorS, {"TLineeareAbh4Dlg"}},
-        {G::DivisionRatio, {"TTeilverhaeltnisDlg"}}, {G::PlaneTriangle, {"TDreieck2dlg"}},
-        {G::Ellipse, {"TEllipsenGlnDlg", "TEllipseHatDlg", "TEllipseMPQDlg", "TEllipseMatDlg",
-                      "TEllipse_PunktDlg", "TEllipse_GeradeDlg", "TEllipse_EllipseDlg"}},
-        {G::Ellipse2, {"TEllipse_EllipseDlg"}}, {G::Eccentricity, {"TEllipseEPDlg"}},
-        {G::EllipsePoint, {"TEllipseEPDlg", "TEllipse_PunktDlg"}},
-        {G::Tangent, {"TEllipseHatDlg", "TEllipseFPtDlg", "TEllipseFtDlg", "TEllipseMatDlg",
-                      "TEllipse_GeradeDlg"}},
+        {G::DivisionRatio, {"TTeilverhaeltnisDlg"}},
+        // Of the plane groups, one shared three ways and the affine map's.
         {G::Focus1, {"TEllipseF1F2PDlg", "TEllipseFPtDlg", "TEllipseFtDlg"}},
-        {G::Focus2, {"TEllipseF1F2PDlg"}},
-        {G::EllipseP, {"TEllipseF1F2PDlg", "TEllipseFPtDlg", "TEllipseMPQDlg"}},
-        {G::EllipseQ, {"TEllipseMPQDlg"}},
-        {G::Matrix2, {"TMatrix2x2Dlg", "TMatmult2x2Dlg", "TMatrix2x2VektorDlg"}},
-        {G::Matrix2b, {"TMatmult2x2Dlg"}},
-        {G::Matrix3, {"TMatMul3x3Dlg", "TMatrix3x3VektorDlg"}}, {G::Matrix3b, {"TMatMul3x3Dlg"}},
-        {G::PlaneVector, {"TMatrix2x2VektorDlg"}}, {G::SpaceVector, {"TMatrix3x3VektorDlg"}},
-        {G::Map1, {"TAffAbbEingabeDlg"}}, {G::ThreePointsAndImages, {"TAffAbb3PDlg"}},
-        {G::PointImageAndFixedPoints, {"TPunktFPunktDlg"}},
-        {G::PointImageAndLineOfFixedPoints, {"TPunktFPGeradeDlg"}},
+        {G::Map1, {"TAffAbbEingabeDlg"}},
     };
     // clang-format on
     std::map<G, std::set<std::string>> actual;
     for (const DialogRow& row : dialogTable())
         for (const FieldBinding& b : row.bindings)
-            if (b.group != G::None) actual[b.group].insert(row.className);
+            if (sharing.count(b.group)) actual[b.group].insert(row.className);
     EXPECT_EQ(actual, sharing);
 
     // Dialogs that ask for part of a group read just that part.
@@ -187,30 +154,22 @@ TEST(DialogTable, FirstUseValuesFillOnlyTheSeededGroups) {
     EXPECT_EQ(opening("TAffAbbEingabeDlg", in, 2), Texts(6, ""));
 }
 
+// What OK remembers is checked on the real dialog; here what differs without a window.
 TEST(DialogTable, AcceptingTextsRemembersThemLikeOk) {
     LetzteEingaben in;
     DialogResult r =
         acceptTexts(rowOf("TGeradePunktDlg"), in, {"1", "2", "3", "4", "5", "6", "7", "8", "9"});
     EXPECT_TRUE(r.accepted);
     EXPECT_EQ(r.colours, (std::vector<TFarbe>{0x00FFFF, 0x00FF00}));
-    EXPECT_EQ(opening("TGeradeKugelVDlg", in),
-              (Texts{"1", "2", "3", "4", "5", "6", "", "", "", ""}));
     EXPECT_EQ(opening("TKugelMPunktDlg", in), (Texts{"7", "8", "9", "", "", "", ""}));
     EXPECT_THROW(acceptTexts(rowOf("TPunktDlg"), in, {"1", "2"}), std::invalid_argument);
     EXPECT_EQ(in.point, (LetzteEingaben::Texts<3>{"7", "8", "9"}));
-
-    // The affine dialog writes the group of its slot only.
-    acceptTexts(rowOf("TAffAbbEingabeDlg"), in, {"1", "2", "3", "4", "5", "6"}, {"", 3});
-    EXPECT_EQ(in.map3[5], "6");
-    EXPECT_EQ(in.map1[5], "");
 
     // At most 255 whole characters are remembered, not bytes.
     std::string umlauts;
     for (int i = 0; i < 300; ++i) umlauts += "ä";
     EXPECT_EQ(cutToRememberedLength(umlauts).size(), 2u * 255u);
     EXPECT_EQ(cutToRememberedLength("1.5"), "1.5");
-    acceptTexts(rowOf("TPunktDlg"), in, {std::string(256, '1'), "2", "3"});
-    EXPECT_EQ(in.point[0].size(), 255u);
 }
 
 TEST(DialogTable, ExamplesFillExactlyTheFieldsTheyName) {
@@ -221,7 +180,4 @@ TEST(DialogTable, ExamplesFillExactlyTheFieldsTheyName) {
     t = Texts(7, "x");
     applyExample(rowOf("TKugelVPunktDlg"), t);
     EXPECT_EQ(t, (Texts{"2", "2", "8", "0", "4", "0", "10"}));
-    t = Texts(6, "x");
-    applyExample(rowOf("TDreieck2dlg"), t); // no example: nothing changes
-    EXPECT_EQ(t, Texts(6, "x"));
 }

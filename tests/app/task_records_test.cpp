@@ -78,10 +78,6 @@ TEST_F(TaskRecords, PointAndTwoLinesHaveFixedColoursAndEmptyFieldsCountAsZero) {
 }
 
 TEST_F(TaskRecords, PlanesAndSpheres) {
-    run("Ebenedurch3Punkte1Click", felder("4 1 0 0 6 0 0 1 7"));
-    EXPECT_EQ(szene.SzeneEbenePar.Name, "E: ");
-    expectPunkt(szene.SzeneDreieck.C, 0, 1, 7, gelb, "C");
-
     run("beideinNormalenform1Click", felder("1 -2 1 3 -1 2 1 4"));
     EXPECT_EQ(szene.SzeneEbene1.Name, "E1: ");
     EXPECT_EQ(szene.SzeneEbene2.Name, "E2: ");
