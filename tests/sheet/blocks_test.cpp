@@ -39,7 +39,6 @@ TEST_F(BlockTest, ParameterFormsAdvancePastTheOperatorBlank) {
     Gerade_ausgeben(s, gerade(punkt(1, 2, 3), punkt(0, 0, 1), "g:"), 4, 14, &p, &u);
     EXPECT_EQ(s.zeilen(), (Zeilen{" Ergebnisse:", "        | 1 |     | 0 |",
                                   " g: x = | 2 | + r | 0 |", "        | 3 |     | 1 |"}));
-    EXPECT_EQ(s.protokoll()[5].x, 88); // " + r": 4 + 7·7 + 5·7
     EXPECT_EQ(std::tie(p.links, p.rechts, u.links, u.rechts), std::make_tuple(53, 74, 123, 144));
 
     // The plane is written black even when a colour was chosen.
@@ -101,21 +100,16 @@ TEST_F(BlockTest, SphereFormsRaiseTheExponents) {
 
 TEST_F(BlockTest, SpurPunkteOnlyWhereTheLineMeetsThePlane) {
     SpurPunkte_ausgeben(s, gerade(punkt(1, 2, 3), punkt(0, 0, 1), "g:"), 4, y);
-    EXPECT_EQ(amRand(s), (std::vector<Text>{{4, 14, "Spurpunkte:"}, {4, 26, "S12(1/2/0)"}}));
-    EXPECT_EQ(y, 38);
-    s.loeschen();
     SpurPunkte_ausgeben(s, gerade(punkt(1, 1, 5), punkt(1, 2, 0), "g:"), 4, y);
-    EXPECT_EQ(s.zeilen(),
-              (Zeilen{" Ergebnisse:", " Spurpunkte:", " S23(0/-1/5)", " S13(0.5/0/5)"}));
+    EXPECT_EQ(amRand(s), (std::vector<Text>{{4, 14, "Spurpunkte:"},
+                                            {4, 26, "S12(1/2/0)"},
+                                            {4, 38, "Spurpunkte:"},
+                                            {4, 50, "S23(0/-1/5)"},
+                                            {4, 62, "S13(0.5/0/5)"}}));
 }
 
 TEST_F(BlockTest, ProjektionsgeradenWithTheirCoordinateEquations) {
-    const TGerade g = gerade(punkt(1, 2, 3), punkt(4, 5, 6), "g:");
-    EXPECT_EQ(Koordinatengleichung_Text(g, "12"), "  5 x - (4) y =-3");
-    EXPECT_EQ(Koordinatengleichung_Text(g, "13"), "  6 x - (4) z =-6");
-    EXPECT_EQ(Koordinatengleichung_Text(g, "23"), "  6 y - (5) z =-3");
-
-    Projektionsgeraden_ausgeben(s, g, 4, y);
+    Projektionsgeraden_ausgeben(s, gerade(punkt(1, 2, 3), punkt(4, 5, 6), "g:"), 4, y);
     EXPECT_EQ(amRand(s), (std::vector<Text>{{4, 14, "Projektionsgeraden:"},
                                             {4, 38, "p23: x = "},
                                             {4, 62, "  6 y - (5) z =-3"},

@@ -1,5 +1,6 @@
 // The point, segment, division-ratio, triangle and tetrahedron reports, read back from the text
-// log. Expected texts are worked out by hand; rows are 12 px, characters 7 px.
+// log. Expected texts are worked out by hand; rows are 12 px (counted from y = 14), characters
+// 7 px.
 #include "core/errors.h"
 #include "report_test_util.h"
 #include "sheet/reports_figures.h"
@@ -9,16 +10,8 @@
 using namespace berichttest;
 
 namespace {
-const std::string Trenner(32, '-');
-
-// The characters a click hits in the first, second and third coordinate of a point.
-std::string angeklickt(const Sheet& s, const PunktAnker& a) {
-    const int y = a.y + s.h() / 2;
-    return {zeichenBei(s, a.x2 - 1, y), zeichenBei(s, a.x2 + 8, y), zeichenBei(s, a.x3 + 1, y)};
-}
-std::vector<std::string> teilverhaeltnis(TestBlatt& b, double t) {
-    Ergebnis_Teilverhaeltnis(b.s, punkt(0, 0, 0, 0, "A"), punkt(2, 0, 0, 0, "B"),
-                             punkt(t, 0, 0, 0, "T"), b.x, b.y);
+Texte teilverhaeltnis(TestBlatt& b, TPunkt T) {
+    Ergebnis_Teilverhaeltnis(b.s, punkt(0, 0, 0, 0, "A"), punkt(2, 0, 0, 0, "B"), T, b.x, b.y);
     return texte(b.s);
 }
 const TViereck Tetraeder{punkt(0, 0, 0, 0, "A"), punkt(1, 0, 0, 0, "B"), punkt(0, 1, 0, 0, "C"),
@@ -29,19 +22,19 @@ TEST(ReportPunkt, DistanceAnglesAndTheOrigin) {
     TestBlatt b;
     Ergebnis_punkt(b.s, punkt(1, 2, 2, 0, "P"), b.x, b.y);
     // |OP| = 3; cos alpha = 1/3, cos beta = cos gamma = 2/3.
-    EXPECT_EQ(texte(b.s), (std::vector<std::string>{
-                              "Ergebnisse:", "Punkt:", "P(1/2/2)", "Abstand vom Ursprung: d = 3",
-                              Trenner, "Winkel der Strecke OP zu den", "Koordinatenachsen:", "",
-                              "X1-Achse: alpha = 70.529", "X2-Achse: beta  = 48.19",
-                              "X3-Achse: gamma = 48.19", Trenner}));
+    EXPECT_EQ(texte(b.s), (Texte{"Ergebnisse:", "Punkt:", "P(1/2/2)", "Abstand vom Ursprung: d = 3",
+                                 Strich, "Winkel der Strecke OP zu den", "Koordinatenachsen:", "",
+                                 "X1-Achse: alpha = 70.529", "X2-Achse: beta  = 48.19",
+                                 "X3-Achse: gamma = 48.19", Strich}));
     EXPECT_EQ(finde(b.s, "P(1/2/2)")->farbe, farbe::Dunkelrot);
     EXPECT_EQ(finde(b.s, "Abstand vom Ursprung: d = 3")->farbe, farbe::Schwarz);
-    EXPECT_EQ(zeilenAbstand(b.s, "P(1/2/2)", Trenner), 3);
-    EXPECT_EQ(angeklickt(b.s, b.s.anker.punkt[0]), "122");
+    EXPECT_EQ(reihen(b.s, {"P(1/2/2)", "Abstand vom Ursprung: d = 3", Strich}),
+              (std::vector<int>{1, 2, 4}));
+    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[0]), "122");
 
-    TestBlatt o;
+    TestBlatt o; // P = O: the first angle divides by |OP| = 0
     EXPECT_THROW(Ergebnis_punkt(o.s, punkt(0, 0, 0, 0, "P"), o.x, o.y), MathError);
-    EXPECT_EQ(texte(o.s).back(), ""); // stopped before the first angle
+    EXPECT_EQ(texte(o.s).back(), "");
 }
 
 TEST(ReportLinie, LengthAndMidpointOnTheSameRow) {
@@ -50,45 +43,37 @@ TEST(ReportLinie, LengthAndMidpointOnTheSameRow) {
     EXPECT_TRUE(amStueck(texte(b.s), {"P(0/0/0)", "Q(2/4/4)", "Länge der Strecke: d = 6",
                                       "Mittelpunkt:", "M(1/2/2)"}));
     const SheetText* m = finde(b.s, "M(1/2/2)");
-    EXPECT_EQ(m->y, finde(b.s, "Mittelpunkt:")->y);
-    EXPECT_EQ(m->x, 4 + 13 * 7); // after "Mittelpunkt: "
-    EXPECT_EQ(angeklickt(b.s, b.s.anker.punkt[1]), "244");
+    EXPECT_EQ(std::make_pair(m->x, m->y), std::make_pair(4 + 13 * 7, 14 + 3 * 12));
+    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[1]), "244");
 }
 
 TEST(ReportTeilverhaeltnis, InnerAndOuterPointWithTheirHarmonicConjugates) {
     TestBlatt b;
     EXPECT_TRUE(
-        amStueck(teilverhaeltnis(b, 0.5),
+        amStueck(teilverhaeltnis(b, punkt(0.5, 0, 0, 0, "T")),
                  {"T(0.5/0/0)", "T ist ein Teilpunkt der Strecke AB", "Teilverhaeltnis:",
                   "AT:TB = tau = 0.333", "Länge AB = 2", "Länge AT = 0.5", "Länge TB = 1.5",
                   "Vierter harmonischer Punkt:", "T´(-1/0/0)", "Länge AT´ = 1", "Länge T´B = 3"}));
     EXPECT_EQ(texte(b.s).back(), "Länge T´B = 3");
-    EXPECT_EQ(zeilenAbstand(b.s, "T(0.5/0/0)", "T ist ein Teilpunkt der Strecke AB"), 2);
-    EXPECT_EQ(zeilenAbstand(b.s, "AT:TB = tau = 0.333", "Länge AB = 2"), 2);
-    EXPECT_EQ(zeilenAbstand(b.s, "Länge TB = 1.5", "Vierter harmonischer Punkt:"), 2);
-    EXPECT_EQ(zeilenAbstand(b.s, "T´(-1/0/0)", "Länge AT´ = 1"), 2);
-    EXPECT_EQ(angeklickt(b.s, b.s.anker.punkt[2]), "500");
+    EXPECT_EQ(reihen(b.s, {"T(0.5/0/0)", "T ist ein Teilpunkt der Strecke AB", "Länge AB = 2",
+                           "Vierter harmonischer Punkt:", "Länge AT´ = 1"}),
+              (std::vector<int>{2, 4, 8, 12, 15}));
+    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[2]), "500");
 
     // T beyond B (3 : 1): the conjugate divides AB inside in 3 : 1, at 1.5 (not T itself).
     TestBlatt aussen;
-    EXPECT_TRUE(amStueck(teilverhaeltnis(aussen, 3),
+    EXPECT_TRUE(amStueck(teilverhaeltnis(aussen, punkt(3, 0, 0, 0, "T")),
                          {"AT:TB = tau = 3", "Länge AB = 2", "Länge AT = 3", "Länge TB = 1",
                           "Vierter harmonischer Punkt:", "T´(1.5/0/0)", "Länge AT´ = 1.5",
                           "Länge T´B = 0.5"}));
 }
 
 TEST(ReportTeilverhaeltnis, MidpointOffLineAndTEqualB) {
-    TestBlatt mitte;
-    EXPECT_EQ(teilverhaeltnis(mitte, 1).back(), "Länge TB = 1"); // tau = 1: no fourth point
-
-    TestBlatt neben;
-    Ergebnis_Teilverhaeltnis(neben.s, punkt(0, 0, 0, 0, "A"), punkt(2, 0, 0, 0, "B"),
-                             punkt(1, 1, 0, 0, "T"), neben.x, neben.y);
-    EXPECT_EQ(texte(neben.s).size(), 5u);
-    EXPECT_EQ(zeilenAbstand(neben.s, "T(1/1/0)", "T ist kein Teilpunkt der Strecke AB"), 2);
-
-    TestBlatt gleich;
-    EXPECT_THROW(teilverhaeltnis(gleich, 2), MathError);
+    TestBlatt mitte, neben, gleich;
+    EXPECT_EQ(teilverhaeltnis(mitte, punkt(1, 0, 0, 0, "T")).back(), "Länge TB = 1"); // tau = 1
+    EXPECT_EQ(teilverhaeltnis(neben, punkt(1, 1, 0, 0, "T")).size(), 5u);
+    EXPECT_EQ(reihen(neben.s, {"T ist kein Teilpunkt der Strecke AB"}), std::vector<int>{4});
+    EXPECT_THROW(teilverhaeltnis(gleich, punkt(2, 0, 0, 0, "T")), MathError);
     EXPECT_EQ(texte(gleich.s).back(), "T(2/0/0)");
 }
 
@@ -98,7 +83,7 @@ TEST(ReportDreieck, RightTriangleThreeFourFive) {
         b.s, TDreieck{punkt(0, 0, 0, 0, "A"), punkt(4, 0, 0, 0, "B"), punkt(0, 3, 0, 0, "C"), 0},
         b.x, b.y);
     const auto t = texte(b.s);
-    EXPECT_TRUE(inFolge(t, {"C(0/3/0)", Trenner, "Ebene durch drei Punkte:", "In Normalenform:"}));
+    EXPECT_TRUE(inFolge(t, {"C(0/3/0)", Strich, "Ebene durch drei Punkte:", "In Normalenform:"}));
     EXPECT_TRUE(amStueck(t, {"Abstand vom Ursprung:", "d = 0", "Schwerpunkt:", "S(1.333/1/0)",
                              "Dreiecksfläche:", "A = 6", "Seitengeraden:", "g(A,B): x = "}));
     // cos ß = 16/20, cos gamma = 9/15; the feet from B and C are A itself.
@@ -107,13 +92,10 @@ TEST(ReportDreieck, RightTriangleThreeFourFive) {
             "  Gamma = 53.13  (Gamma´=126.87)", "Seitenlängen:", "  a = 5; b = 3; c = 4",
             "Höhenfußpunkte:", "  Ha(1.44/1.92/0)", "  Hb(0/0/0)", "  Hc(0/0/0)"}));
     EXPECT_EQ(t.back(), "  Hc(0/0/0)");
-    EXPECT_EQ(zeilenAbstand(b.s, "C(0/3/0)", "Ebene durch drei Punkte:"), 3);
-    // Heading, the three rows of the normal form, one blank row.
-    EXPECT_EQ(zeilenAbstand(b.s, "In Normalenform:", "Abstand vom Ursprung:"), 5);
-    EXPECT_EQ(zeilenAbstand(b.s, "d = 0", "Schwerpunkt:"), 2);
-    EXPECT_EQ(zeilenAbstand(b.s, "g(A,C): x = ", "Dreieckswinkel:"), 3);
-    EXPECT_EQ(zeilenAbstand(b.s, "  Gamma = 53.13  (Gamma´=126.87)", "Seitenlängen:"), 2);
-    EXPECT_EQ(angeklickt(b.s, b.s.anker.punkt[1]), "400");
+    EXPECT_EQ(reihen(b.s, {"Ebene durch drei Punkte:", "In Normalenform:", "Abstand vom Ursprung:",
+                           "Schwerpunkt:", "Dreieckswinkel:", "Seitenlängen:"}),
+              (std::vector<int>{5, 10, 15, 18, 37, 42}));
+    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[1]), "400");
 }
 
 TEST(ReportTetraeder, FacesVolumeAndFeet) {
@@ -121,16 +103,16 @@ TEST(ReportTetraeder, FacesVolumeAndFeet) {
     Ergebnis_Tetraeder(b.s, Tetraeder, b.x, b.y);
     const auto t = texte(b.s);
     // BCD is equilateral with side √2: area √3/2; volume 1/6; the foot from A is (1/3, 1/3, 1/3).
-    EXPECT_TRUE(inFolge(t, {"D(0/0/1)", Trenner, "Ebene ABC:  DreiecksFläche = 0.5",
+    EXPECT_TRUE(inFolge(t, {"D(0/0/1)", Strich, "Ebene ABC:  DreiecksFläche = 0.5",
                             "Ebene ABD:  DreiecksFläche = 0.5", "Ebene ACD:  DreiecksFläche = 0.5",
                             "Ebene BCD:  DreiecksFläche = 0.866"}));
-    EXPECT_TRUE(amStueck(t, {Trenner, "Tetraedervolumen:", "V = 0.167", Trenner,
+    EXPECT_TRUE(amStueck(t, {Strich, "Tetraedervolumen:", "V = 0.167", Strich,
                              "Höhenfußpunkte:", "  Fd(0/0/0)", "  Fc(0/0/0)", "  Fb(0/0/0)",
                              "  Fa(0.333/0.333/0.333)"}));
     EXPECT_EQ(
         zeilenAbstand(b.s, "Ebene ABC:  DreiecksFläche = 0.5", "Ebene ABD:  DreiecksFläche = 0.5"),
         9);
-    EXPECT_EQ(angeklickt(b.s, b.s.anker.punkt[3]), "001");
+    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[3]), "001");
     EXPECT_FALSE(b.s.anker.normale[0].gesetzt); // the faces are not editable
 }
 
@@ -142,19 +124,17 @@ TEST(ReportTetraederEbene, PlaneMeetingThreeEdgeLines) {
     // x3 = 0.5 is parallel to AB, BC and AC and halves BD, AD and CD.
     const auto t = texte(b.s);
     ASSERT_GE(t.size(), 5u);
-    EXPECT_EQ((std::vector<std::string>(t.end() - 5, t.end())),
-              (std::vector<std::string>{"Schnitt: Tetraederkanten mit Ebene:", "Sbd(0.5/0/0.5)",
-                                        "Sad(0/0/0.5)", "Scd(0/0.5/0.5)", Trenner}));
+    EXPECT_EQ(Texte(t.end() - 5, t.end()),
+              (Texte{"Schnitt: Tetraederkanten mit Ebene:", "Sbd(0.5/0/0.5)", "Sad(0/0/0.5)",
+                     "Scd(0/0.5/0.5)", Strich}));
     const SheetText* fa = finde(b.s, "  Fa(0.333/0.333/0.333)");
-    EXPECT_EQ((fa + 1)->text, Trenner); // one blank row, then the separator before the plane
+    EXPECT_EQ((fa + 1)->text, Strich); // one blank row, then the separator before the plane
     EXPECT_EQ((fa + 1)->y, fa->y + 24);
 
     EXPECT_EQ(std::vector<int>(szene.SzeneSchnittpunktDa, szene.SzeneSchnittpunktDa + 6),
               (std::vector<int>{0, 0, 0, 1, 1, 1}));
     const TPunkt& sbd = szene.SzeneSchnittpunkte[3];
-    EXPECT_EQ(sbd.Name, "Sbd");
-    EXPECT_EQ(sbd.Farbe, 0x456u);
-    EXPECT_EQ(sbd.x + sbd.z, 1.0);
-    EXPECT_EQ(angeklickt(b.s, b.s.anker.punkt[2]), "010");
+    EXPECT_TRUE(sbd.Name == "Sbd" && sbd.Farbe == 0x456u && sbd.x + sbd.z == 1.0);
+    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[2]), "010");
     EXPECT_TRUE(b.s.anker.normale[0].gesetzt && b.s.anker.d[0].gesetzt); // the given plane
 }

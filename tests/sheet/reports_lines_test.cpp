@@ -1,35 +1,16 @@
 // The line reports, read back from the sheet's text log. Expected values are worked out by hand;
 // rows are counted from the report's first row (12 px each), columns in widths of "M" (7 px).
 #include "core/errors.h"
+#include "report_test_util.h"
 #include "sheet/reports_lines.h"
 
-#include "report_test_util.h"
-
 #include <gtest/gtest.h>
-
-#include <string>
 
 using namespace berichttest;
 
 namespace {
-const std::string Strich = "--------------------------------";
-
-// Record builders.
-TGerade gerade(TPunkt p, TPunkt u, std::string name = "g:") {
-    TGerade g;
-    g.Stuetz = std::move(p);
-    g.Richtung = std::move(u);
-    g.Farbe = farbe::Blau;
-    g.Name = std::move(name);
-    return g;
-}
-
-// The log entry written exactly at (x, y); empty when there is none.
-std::string textBei(const Sheet& s, int x, int y) {
-    for (const SheetText& t : s.protokoll())
-        if (t.x == x && t.y == y) return t.text;
-    return {};
-}
+using Reihen = std::vector<int>;
+const TGerade Achse = gerade(punkt(0, 0, 0), punkt(1, 0, 0));
 } // namespace
 
 TEST(LineReport, LineThroughTheOriginHasNoPerpendicular) {
@@ -37,43 +18,38 @@ TEST(LineReport, LineThroughTheOriginHasNoPerpendicular) {
     Ergebnis_Gerade(b.s, gerade(punkt(0, 0, 0), punkt(1, 2, 2)), b.x, b.y);
     const Sheet& s = b.s;
     // Angles with the planes: 90 minus arccos(2/3), arccos(1/3), arccos(2/3) with the normals.
-    EXPECT_TRUE(inFolge(
-        texte(s), {"g: x = ", "Abstand vom Ursprung: d = 0", "g geht durch den Ursprung !",
-                   "Spurpunkte:", "Projektionsgeraden:", "Schnittwinkel mit den Koordinatenebenen:",
-                   "ß12 = 41.810", "ß23 = 19.471", "ß13 = 41.810"}));
-    EXPECT_FALSE(hatText(s, "Lotgerade vom Ursprung:"));
-    EXPECT_FALSE(hatText(s, "Lotfußpunkt:"));
-    EXPECT_EQ(reiheVon(s, "Abstand vom Ursprung: d = 0"), 4);
-    EXPECT_EQ(reiheVon(s, "g geht durch den Ursprung !"), 6);
-    EXPECT_EQ(reiheVon(s, "Spurpunkte:"), 8);
+    EXPECT_TRUE(
+        inFolge(texte(s), {"g: x = ", "Abstand vom Ursprung: d = 0", "g geht durch den Ursprung !",
+                           "Spurpunkte:", "Projektionsgeraden:"}));
+    EXPECT_TRUE(amStueck(texte(s), {"Schnittwinkel mit den Koordinatenebenen:", "ß12 = 41.810",
+                                    "ß23 = 19.471", "ß13 = 41.810"}));
+    EXPECT_FALSE(hatText(s, "Lotgerade vom Ursprung:") || hatText(s, "Lotfußpunkt:"));
+    EXPECT_EQ(
+        reihen(s, {"Abstand vom Ursprung: d = 0", "g geht durch den Ursprung !", "Spurpunkte:"}),
+        (Reihen{4, 6, 8}));
     // The angles follow the last projection line after one blank row.
-    const auto& p = s.protokoll();
     const SheetText* w = finde(s, "Schnittwinkel mit den Koordinatenebenen:");
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(reihe(s, *w), reihe(s, *(w - 1)) + 2);
-    EXPECT_EQ(reiheVon(s, "ß13 = 41.810"), reihe(s, *w) + 3);
-    EXPECT_EQ(p.back().text, "ß13 = 41.810");
-    EXPECT_GT(b.y, p.back().y);
+    EXPECT_EQ(w->y, (w - 1)->y + 2 * s.h());
+    EXPECT_EQ(s.protokoll().back().y, w->y + 3 * s.h());
+    EXPECT_EQ(s.protokoll().back().text, "ß13 = 41.810");
+    EXPECT_GT(b.y, s.protokoll().back().y);
     // The input line in dark red, everything computed in black.
     EXPECT_EQ(finde(s, "g: x = ")->farbe, farbe::Dunkelrot);
     EXPECT_EQ(finde(s, "Abstand vom Ursprung: d = 0")->farbe, farbe::Schwarz);
-    EXPECT_TRUE(s.anker.gerade[0][0].gesetzt && s.anker.gerade[0][1].gesetzt);
 }
 
 TEST(LineReport, PerpendicularFromTheOrigin) {
     // Foot of the perpendicular: t = 2/2 = 1 on (2,0,0) + t(-1,1,0), so L = (1,1,0) at √2.
     TestBlatt b;
     Ergebnis_Gerade(b.s, gerade(punkt(2, 0, 0), punkt(-1, 1, 0)), b.x, b.y);
-    const Sheet& s = b.s;
-    EXPECT_TRUE(inFolge(texte(s), {"Abstand vom Ursprung: d = 1.414", "Lotgerade vom Ursprung:",
-                                   "Lotfußpunkt:", "L(1/1/0)", "Spurpunkte:", "S23(0/2/0)",
-                                   "S13(2/0/0)", "ß12 = 0.000", "ß23 = 45.000", "ß13 = 45.000"}));
-    EXPECT_FALSE(hatText(s, "g geht durch den Ursprung !"));
-    EXPECT_EQ(reiheVon(s, "Lotgerade vom Ursprung:"), 6);
-    EXPECT_EQ(reiheVon(s, "Lotfußpunkt:"), 10);
-    EXPECT_EQ(reiheVon(s, "L(1/1/0)"), 11);
-    EXPECT_EQ(reiheVon(s, "Spurpunkte:"), 14);
-    EXPECT_EQ(zeileMit(s, "l: x = "), " l: x = | 0 | + r | -1 |");
+    EXPECT_TRUE(inFolge(texte(b.s), {"Abstand vom Ursprung: d = 1.414", "Lotgerade vom Ursprung:",
+                                     "Lotfußpunkt:", "L(1/1/0)", "Spurpunkte:", "S23(0/2/0)",
+                                     "S13(2/0/0)", "ß12 = 0.000", "ß23 = 45.000", "ß13 = 45.000"}));
+    EXPECT_FALSE(hatText(b.s, "g geht durch den Ursprung !"));
+    EXPECT_EQ(reihen(b.s, {"Lotgerade vom Ursprung:", "Lotfußpunkt:", "L(1/1/0)", "Spurpunkte:"}),
+              (Reihen{6, 10, 11, 14}));
+    EXPECT_EQ(zeileMit(b.s, "l: x = "), " l: x = | 0 | + r | -1 |");
 }
 
 TEST(LineReport, LineThroughTwoPointsRegistersOnlyThePoints) {
@@ -85,12 +61,10 @@ TEST(LineReport, LineThroughTwoPointsRegistersOnlyThePoints) {
     EXPECT_TRUE(inFolge(texte(s), {"Gerade durch zwei Punkte:", "Punkte:", "A(1/2/3)", "B(3/6/9)",
                                    Strich, "Gerade:", "g: x = ", "Abstand vom Ursprung: d = 0",
                                    "g geht durch den Ursprung !"}));
-    EXPECT_EQ(reiheVon(s, Strich), 6);
-    EXPECT_EQ(reiheVon(s, "g: x = "), 9);
-    EXPECT_EQ(reiheVon(s, "Abstand vom Ursprung: d = 0"), 12);
+    EXPECT_EQ(reihen(s, {"B(3/6/9)", Strich, "g: x = ", "Abstand vom Ursprung: d = 0"}),
+              (Reihen{4, 6, 9, 12}));
     EXPECT_EQ(finde(s, "B(3/6/9)")->farbe, farbe::Dunkelrot);
-    EXPECT_TRUE(s.anker.punkt[0].gesetzt && s.anker.punkt[1].gesetzt);
-    EXPECT_EQ(s.anker.punkt[1].y, 14 + 4 * s.h());
+    EXPECT_EQ(imPunkt(s, s.anker.punkt[1]), "369");
     EXPECT_FALSE(s.anker.gerade[0][0].gesetzt || s.anker.gerade[0][1].gesetzt);
 }
 
@@ -98,8 +72,8 @@ TEST(LineReport, PointBesideTheLineGetsPerpendicularAndMirrors) {
     // A = (3,2,0), g: (1,0,0) + t(0,1,0): foot (1,2,0) at 2, mirror point (-1,2,0),
     // mirror line through 2A - p = (5,4,0).
     TestBlatt b;
-    const TGerade g = gerade(punkt(1, 0, 0), punkt(0, 1, 0));
-    Ergebnis_Gerade_Punkt(b.s, g, punkt(3, 2, 0, farbe::Rot, "A"), b.x, b.y);
+    Ergebnis_Gerade_Punkt(b.s, gerade(punkt(1, 0, 0), punkt(0, 1, 0)),
+                          punkt(3, 2, 0, farbe::Rot, "A"), b.x, b.y);
     const Sheet& s = b.s;
     EXPECT_TRUE(inFolge(
         texte(s),
@@ -108,125 +82,98 @@ TEST(LineReport, PointBesideTheLineGetsPerpendicularAndMirrors) {
          "Lotgerade vom Punkt:", "l: x = ", "LotFußpunkt: ", "L(1/2/0)", Strich,
          "Spiegelpunkt von A an g:", "SpA(-1/2/0)", "Spiegelgerade g´ von g an A:", "g´:  x = "}));
     EXPECT_FALSE(hatText(s, "P liegt auf g !"));
-    EXPECT_EQ(reiheVon(s, "Abstand vom Ursprung: d = 1"), 7);
+    EXPECT_EQ(reihen(s, {"Abstand vom Ursprung: d = 1"}), Reihen{7});
     EXPECT_EQ(zeileMit(s, "l: x = "), " l: x = | 2 | + r | 0 |");
     // The name "g´: " keeps its blank before " x = ".
     EXPECT_EQ(zeileMit(s, "g´:  x = "), " g´:  x = | 4 | + r | 1 |");
 
-    // A click on the anchors hits the intended numbers: the point's second coordinate starts
-    // after "A(3", the direction's second row is the 1 of (0,1,0), the support's first the 1.
-    const PunktAnker& a = s.anker.punkt[0];
-    const SheetText* A = finde(s, "A(3/2/0)");
-    ASSERT_TRUE(a.gesetzt && A);
-    EXPECT_EQ(a.x1, A->x);
-    EXPECT_EQ(a.y, A->y);
-    EXPECT_EQ(a.x2 - a.x1, s.textBreite("A(3"));
-    const SpaltenAnker& stuetz = s.anker.gerade[0][0];
-    const SpaltenAnker& richtung = s.anker.gerade[0][1];
-    EXPECT_EQ(textBei(s, stuetz.links, stuetz.y0), "| 1 |");
-    EXPECT_EQ(textBei(s, richtung.links, richtung.y0), "| 0 |");
-    EXPECT_EQ(textBei(s, richtung.links, richtung.y1), "| 1 |");
-    EXPECT_EQ(richtung.y0, 14 + 3 * s.h());
+    // Clicks inside the anchors hit the intended numbers: the point's coordinates, the first row
+    // of the support point (1,0,0), the second of the direction (0,1,0).
+    EXPECT_EQ(imPunkt(s, s.anker.punkt[0]), "320");
+    EXPECT_EQ(
+        std::make_pair(inSpalte(s, s.anker.gerade[0][0], 0), inSpalte(s, s.anker.gerade[0][1], 1)),
+        std::make_pair('1', '1'));
+    EXPECT_EQ(s.anker.gerade[0][1].y0, 14 + 3 * s.h());
 }
 
 TEST(LineReport, PointOnTheLine) {
     TestBlatt b;
-    const TGerade g = gerade(punkt(1, 0, 0), punkt(0, 1, 0));
-    Ergebnis_Gerade_Punkt(b.s, g, punkt(1, 5, 0, farbe::Rot, "A"), b.x, b.y);
-    const Sheet& s = b.s;
-    EXPECT_TRUE(inFolge(texte(s), {"A(1/5/0)", "Abstand von g: d =0", "P liegt auf g !"}));
-    EXPECT_EQ(reiheVon(s, "P liegt auf g !"), reiheVon(s, "Abstand von g: d =0") + 2);
-    EXPECT_EQ(s.protokoll().back().text, "P liegt auf g !");
-    EXPECT_FALSE(hatText(s, "Lotgerade vom Punkt:"));
-    EXPECT_FALSE(hatText(s, "Spiegelpunkt von A an g:"));
+    Ergebnis_Gerade_Punkt(b.s, gerade(punkt(1, 0, 0), punkt(0, 1, 0)),
+                          punkt(1, 5, 0, farbe::Rot, "A"), b.x, b.y);
+    EXPECT_TRUE(inFolge(texte(b.s), {"A(1/5/0)", "Abstand von g: d =0", "P liegt auf g !"}));
+    EXPECT_EQ(zeilenAbstand(b.s, "Abstand von g: d =0", "P liegt auf g !"), 2);
+    EXPECT_EQ(texte(b.s).back(), "P liegt auf g !");
 }
 
 TEST(LineReport, TwoLinesByTheirRelation) {
-    const TGerade achse = gerade(punkt(0, 0, 0), punkt(1, 0, 0), "g:");
-    {
-        // Skew: common perpendicular from (0,0,0) to (0,1,0), distance 1.
-        TestBlatt b;
-        Ergebnis_ZweiGeraden(b.s, achse, gerade(punkt(0, 1, 1), punkt(0, 0, 1), "h:"), b.x, b.y);
-        const Sheet& s = b.s;
-        EXPECT_TRUE(inFolge(texte(s),
-                            {" Gerade 1:", "g: x = ", "Abstand vom Ursprung: d = 0", "Spurpunkte:",
-                             Strich, " Gerade 2:", "h: x = ", "Abstand vom Ursprung: e = 1",
-                             "Spurpunkte:", "Die Geraden sind windschief !",
-                             "Gemeinsame Lotgerade:", "l: x = ", "Lotfußpunkte:", "L1(0/0/0)",
-                             "L2(0/1/0)", "Abstand: d =    1.000"}));
-        EXPECT_EQ(zeileMit(s, "Abstand: d ="), " Abstand: d =    1.000");
-        const SheetText* w = finde(s, "Die Geraden sind windschief !");
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(reihe(s, *w), reihe(s, *(w - 1)) + 6); // 5 rows below the last trace point's
-        EXPECT_TRUE(s.anker.gerade[0][0].gesetzt && s.anker.gerade[1][1].gesetzt);
-        EXPECT_EQ(textBei(s, s.anker.gerade[1][0].links, s.anker.gerade[1][0].y1), "| 1 |");
-    }
-    {
-        // Parallel: (1,0,0) lies √(13/14) = 0.9636 from (0,0,0) + t(1,2,3).
-        TestBlatt b;
-        Ergebnis_ZweiGeraden(b.s, gerade(punkt(0, 0, 0), punkt(1, 2, 3)),
-                             gerade(punkt(1, 0, 0), punkt(-1, -2, -3), "h:"), b.x, b.y);
-        EXPECT_TRUE(inFolge(texte(b.s), {"Die Geraden sind parallel !", "Abstand: d =    0.964"}));
-        EXPECT_EQ(zeileMit(b.s, "Abstand: d ="), " Abstand: d =    0.964");
-    }
-    {
-        TestBlatt b;
-        Ergebnis_ZweiGeraden(b.s, gerade(punkt(0, 0, 0), punkt(1, 2, 3)),
-                             gerade(punkt(2, 4, 6), punkt(2, 4, 6), "h:"), b.x, b.y);
-        EXPECT_EQ(b.s.protokoll().back().text, "Die Geraden sind identisch !");
-        EXPECT_EQ(zeileMit(b.s, "Abstand: d ="), "");
-    }
-    {
-        // Intersecting at (2,0,0) under 45 degrees.
-        TestBlatt b;
-        Ergebnis_ZweiGeraden(b.s, achse, gerade(punkt(2, 0, 0), punkt(1, 1, 0), "h:"), b.x, b.y);
-        EXPECT_TRUE(
-            inFolge(texte(b.s), {"Abstand vom Ursprung: e = 1.414", "Die Geraden schneiden sich.",
-                                 "Schnittpunkt:", "S(2/0/0)", "Schnittwinkel: ß = 45.000"}));
-    }
+    // Skew: common perpendicular from (0,0,0) to (0,1,0), distance 1.
+    TestBlatt b;
+    Ergebnis_ZweiGeraden(b.s, Achse, gerade(punkt(0, 1, 1), punkt(0, 0, 1), "h:"), b.x, b.y);
+    const Sheet& s = b.s;
+    EXPECT_TRUE(inFolge(
+        texte(s), {" Gerade 1:", "g: x = ", "Abstand vom Ursprung: d = 0", "Spurpunkte:", Strich,
+                   " Gerade 2:", "h: x = ", "Abstand vom Ursprung: e = 1",
+                   "Spurpunkte:", "Die Geraden sind windschief !",
+                   "Gemeinsame Lotgerade:", "l: x = ", "Lotfußpunkte:", "L1(0/0/0)", "L2(0/1/0)"}));
+    EXPECT_EQ(zeileMit(s, "Abstand: d ="), " Abstand: d =    1.000");
+    const SheetText* w = finde(s, "Die Geraden sind windschief !");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->y, (w - 1)->y + 6 * s.h());              // 5 rows below the last trace point's
+    EXPECT_EQ(inSpalte(s, s.anker.gerade[1][0], 1), '1'); // h's support point (0,1,1)
+
+    // Parallel: (1,0,0) lies √(13/14) = 0.9636 from (0,0,0) + t(1,2,3).
+    TestBlatt par;
+    const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 2, 3));
+    Ergebnis_ZweiGeraden(par.s, g, gerade(punkt(1, 0, 0), punkt(-1, -2, -3), "h:"), par.x, par.y);
+    EXPECT_TRUE(amStueck(texte(par.s), {"Die Geraden sind parallel !", "Abstand: d =    0.964"}));
+
+    TestBlatt id;
+    Ergebnis_ZweiGeraden(id.s, g, gerade(punkt(2, 4, 6), punkt(2, 4, 6), "h:"), id.x, id.y);
+    EXPECT_EQ(texte(id.s).back(), "Die Geraden sind identisch !");
+
+    // Intersecting at (2,0,0) under 45 degrees.
+    TestBlatt sn;
+    Ergebnis_ZweiGeraden(sn.s, Achse, gerade(punkt(2, 0, 0), punkt(1, 1, 0), "h:"), sn.x, sn.y);
+    EXPECT_TRUE(
+        inFolge(texte(sn.s), {"Abstand vom Ursprung: e = 1.414", "Die Geraden schneiden sich.",
+                              "Schnittpunkt:", "S(2/0/0)", "Schnittwinkel: ß = 45.000"}));
 }
 
 TEST(LineReport, LineThroughAPointMeetingTwoLines) {
     const TPunkt P = punkt(0, 0, 2, farbe::Rot, "P");
-    const TGerade g1 = gerade(punkt(0, 0, 0), punkt(1, 0, 0), "g:");
-    {
-        // The plane through P and g1 is x2 = 0; g2 meets it in S = (4,0,-2); f: P + r(4,0,-4)
-        // meets g1 in T = (2,0,0).
-        TestBlatt b;
-        Ergebnis_Punkt_ZweiGeraden(b.s, P, g1, gerade(punkt(4, 1, -1), punkt(0, 1, 1), "h:"), b.x,
-                                   b.y);
-        const Sheet& s = b.s;
-        EXPECT_TRUE(
-            inFolge(texte(s), {Strich, "Punkt:", "P(0/0/2)",
-                               "Gerade 1:", "g: x = ", "Abstand vom Ursprung: d = 0", Strich,
-                               "Gerade 2:", "h: x = ", "Abstand vom Ursprung: e = 4.243", Strich,
-                               "Rechenergebnisse", Strich, "Gerade durch P,g1,g1:", "f: x = ",
-                               "Schnittpunkte mit g1 bzw. g2:", "T(2/0/0)", "S(4/0/-2)", Strich}));
-        EXPECT_EQ(s.protokoll().back().text, Strich);
-        EXPECT_EQ(zeileMit(s, "f: x = "), " f: x = | 0 | + r |  0 |");
-        EXPECT_TRUE(s.anker.punkt[0].gesetzt && s.anker.gerade[0][0].gesetzt &&
-                    s.anker.gerade[1][1].gesetzt);
-        EXPECT_EQ(finde(s, "h: x = ")->farbe, farbe::Dunkelrot);
-        EXPECT_EQ(finde(s, "f: x = ")->farbe, farbe::Schwarz);
-    }
-    {
-        TestBlatt b;
-        Ergebnis_Punkt_ZweiGeraden(b.s, punkt(3, 0, 0, 0, "P"), g1,
-                                   gerade(punkt(4, 1, -1), punkt(0, 1, 1), "h:"), b.x, b.y);
-        EXPECT_TRUE(inFolge(texte(b.s), {"Rechenergebnisse", "P liegt auf einer der Geraden:",
-                                         "Berechnung nicht möglich !", Strich}));
-        EXPECT_EQ(reiheVon(b.s, "Berechnung nicht möglich !"),
-                  reiheVon(b.s, "P liegt auf einer der Geraden:") + 1);
-        EXPECT_FALSE(hatText(b.s, "Gerade durch P,g1,g1:"));
-    }
-    {
-        // g2 is parallel to the plane x2 = 0 through P and g1.
-        TestBlatt b;
-        Ergebnis_Punkt_ZweiGeraden(b.s, P, g1, gerade(punkt(0, 1, 0), punkt(0, 0, 1), "h:"), b.x,
-                                   b.y);
-        EXPECT_TRUE(inFolge(texte(b.s), {"Die beiden Geraden sind parallel.",
-                                         "Eindeutige Lösung nicht möglich !", Strich}));
-    }
+    const TGerade g2 = gerade(punkt(4, 1, -1), punkt(0, 1, 1), "h:");
+    // The plane through P and g1 is x2 = 0; g2 meets it in S = (4,0,-2); f: P + r(4,0,-4)
+    // meets g1 in T = (2,0,0).
+    TestBlatt b;
+    Ergebnis_Punkt_ZweiGeraden(b.s, P, Achse, g2, b.x, b.y);
+    const Sheet& s = b.s;
+    EXPECT_TRUE(
+        inFolge(texte(s), {Strich, "Punkt:", "P(0/0/2)",
+                           "Gerade 1:", "g: x = ", "Abstand vom Ursprung: d = 0", Strich,
+                           "Gerade 2:", "h: x = ", "Abstand vom Ursprung: e = 4.243", Strich,
+                           "Rechenergebnisse", Strich, "Gerade durch P,g1,g1:", "f: x = ",
+                           "Schnittpunkte mit g1 bzw. g2:", "T(2/0/0)", "S(4/0/-2)"}));
+    EXPECT_EQ(texte(s).back(), Strich);
+    EXPECT_EQ(zeileMit(s, "f: x = "), " f: x = | 0 | + r |  0 |");
+    EXPECT_TRUE(s.anker.punkt[0].gesetzt && s.anker.gerade[0][0].gesetzt &&
+                s.anker.gerade[1][1].gesetzt);
+    EXPECT_EQ(finde(s, "h: x = ")->farbe, farbe::Dunkelrot);
+    EXPECT_EQ(finde(s, "f: x = ")->farbe, farbe::Schwarz);
+
+    TestBlatt auf;
+    Ergebnis_Punkt_ZweiGeraden(auf.s, punkt(3, 0, 0, 0, "P"), Achse, g2, auf.x, auf.y);
+    EXPECT_TRUE(amStueck(texte(auf.s),
+                         {"Rechenergebnisse", Strich,
+                          "P liegt auf einer der Geraden:", "Berechnung nicht möglich !", Strich}));
+    EXPECT_EQ(zeilenAbstand(auf.s, "P liegt auf einer der Geraden:", "Berechnung nicht möglich !"),
+              1);
+
+    // g2 is parallel to the plane x2 = 0 through P and g1.
+    TestBlatt par;
+    Ergebnis_Punkt_ZweiGeraden(par.s, P, Achse, gerade(punkt(0, 1, 0), punkt(0, 0, 1), "h:"), par.x,
+                               par.y);
+    EXPECT_TRUE(amStueck(texte(par.s), {"Die beiden Geraden sind parallel.",
+                                        "Eindeutige Lösung nicht möglich !", Strich}));
 }
 
 TEST(LineReport, MathErrorStopsTheReportAndKeepsWhatWasWritten) {

@@ -9,29 +9,16 @@
 using namespace berichttest;
 
 namespace {
-const std::string Trenner(32, '-');
 TPunkt v(double x, double y, double z, const char* name) {
     return punkt(x, y, z, 0, name);
 }
 } // namespace
 
-TEST(VectorDarst, NameOnTheMiddleRowColumnRightAfterIt) {
-    TestBlatt b;
-    SpaltenAnker a;
-    Vector_darst_ausgeben(b.s, v(1, -12.5, 100, "p"), 4, 20, &a);
-    EXPECT_EQ(finde(b.s, "p = ")->y, 32);
-    const SheetText* mitte = finde(b.s, "| -12.5 |");
-    EXPECT_EQ(mitte->x, 4 + 4 * 7);
-    EXPECT_EQ(mitte->y, 32);
-    EXPECT_EQ(inSpalte(b.s, a, 1), '5');
-    EXPECT_EQ(inSpalte(b.s, a, 2), '0');
-}
-
 TEST(ReportSkalarProdukt, PerpendicularObtuseAndZero) {
     TestBlatt b;
     Ergebnis_SkalarProdukt(b.s, v(1, 0, 0, "p"), v(0, 1, 0, "q"), b.x, b.y);
     const auto t = texte(b.s);
-    EXPECT_TRUE(amStueck(t, {Trenner, "Skalarprodukt = 0", "Beträge:", "|p| = 1", "|q| = 1",
+    EXPECT_TRUE(amStueck(t, {Strich, "Skalarprodukt = 0", "Beträge:", "|p| = 1", "|q| = 1",
                              "Winkel = 90", "Senkrechte Projektionen:", "q->p = "}));
     EXPECT_TRUE(inFolge(t, {"p->q = ", "| 0 |", "| 0 |", "| 0 |", "|q->p| = 0", "|p->q| = 0"}));
     EXPECT_EQ(t.back(), "|p->q| = 0");
@@ -39,6 +26,9 @@ TEST(ReportSkalarProdukt, PerpendicularObtuseAndZero) {
     EXPECT_EQ(zeilenAbstand(b.s, "|q| = 1", "Winkel = 90"), 2);
     EXPECT_EQ(finde(b.s, "q = ")->farbe, farbe::Dunkelrot);
     EXPECT_EQ(finde(b.s, "q->p = ")->farbe, farbe::Schwarz);
+    // The name on the middle row, the column right after it.
+    const SheetText* q = finde(b.s, "q = ");
+    EXPECT_EQ(zeichenBei(b.s, q->x + 6 * 7, q->y + 6), '1');
     EXPECT_EQ(inSpalte(b.s, b.s.anker.vek[1], 1), '1');
 
     // p·q = −2, |q| = √5, the angle between the vectors arccos(−2/√5) = 180° − 26.565°;
@@ -61,19 +51,18 @@ TEST(ReportVektorProdukt, NormalOrMessage) {
     TestBlatt b;
     Ergebnis_VektorProdukt(b.s, v(2, 0, 0, "p"), v(0, 3, 0, "q"), b.x, b.y);
     const auto t = texte(b.s);
-    EXPECT_TRUE(inFolge(t, {Trenner, "Vektorprodukt:", "Normalenvektor:", "n = ", "|  0 |",
-                            "| -0 |", "|  6 |", "Normaleneinheitsvektor:", "ne = ", "|  1 |"}));
+    EXPECT_TRUE(inFolge(t, {Strich, "Vektorprodukt:", "Normalenvektor:", "n = ", "|  0 |", "| -0 |",
+                            "|  6 |", "Normaleneinheitsvektor:", "ne = ", "|  1 |"}));
     EXPECT_TRUE(amStueck(t, {"Beträge:", "|p| = 2", "|q| = 3", "|n| = 6", "Winkel(p,q) = 90",
-                             Trenner, "Normalenvektor nicht maßstabsgerecht !"}));
+                             Strich, "Normalenvektor nicht maßstabsgerecht !"}));
     EXPECT_EQ(zeilenAbstand(b.s, "Normalenvektor:", "Normaleneinheitsvektor:"), 5);
 
     TestBlatt par;
     Ergebnis_VektorProdukt(par.s, v(1, 2, 3, "p"), v(2, 4, 6, "q"), par.x, par.y);
     const auto tp = texte(par.s);
-    EXPECT_EQ((std::vector<std::string>(tp.end() - 4, tp.end())),
-              (std::vector<std::string>{
-                  Trenner, "Vektorprodukt:", "Die beiden Vektoren sind linear abhängig !",
-                  "Bitte geben Sie zwei lin. unabh. Vektoren ein."}));
+    EXPECT_EQ(Texte(tp.end() - 4, tp.end()),
+              (Texte{Strich, "Vektorprodukt:", "Die beiden Vektoren sind linear abhängig !",
+                     "Bitte geben Sie zwei lin. unabh. Vektoren ein."}));
 }
 
 TEST(ReportSpatProdukt, VolumeIsPositiveForBothOrientations) {
@@ -82,7 +71,7 @@ TEST(ReportSpatProdukt, VolumeIsPositiveForBothOrientations) {
     TestBlatt rechts, links;
     Ergebnis_SpatProdukt(rechts.s, p, q, r, rechts.x, rechts.y);
     Ergebnis_SpatProdukt(links.s, q, p, r, links.x, links.y);
-    EXPECT_TRUE(amStueck(texte(rechts.s), {Trenner, "Spatprodukt:", "Volumen des Spats: V = 2"}));
+    EXPECT_TRUE(amStueck(texte(rechts.s), {Strich, "Spatprodukt:", "Volumen des Spats: V = 2"}));
     EXPECT_EQ(texte(links.s).back(), "Volumen des Spats: V = 2");
     EXPECT_EQ(inSpalte(links.s, links.s.anker.vek[2], 0), '5'); // r, first component
 }
@@ -90,16 +79,16 @@ TEST(ReportSpatProdukt, VolumeIsPositiveForBothOrientations) {
 TEST(ReportLineareAbh2, DependentIndependentAndZeroVectors) {
     TestBlatt b;
     Ergebnis_LineareAbh2(b.s, v(2, 4, 6, "u"), v(1, 2, 3, "w"), b.x, b.y);
-    EXPECT_TRUE(amStueck(texte(b.s), {Trenner, "Die Vektoren sind linear", "abhängig !",
+    EXPECT_TRUE(amStueck(texte(b.s), {Strich, "Die Vektoren sind linear", "abhängig !",
                                       "Mögliche nichttriviale", "Darstellung des Nullvektors",
-                                      "- 2w + u = o", Trenner, "Genauigkeit: 0.0000001"}));
-    EXPECT_EQ(zeilenAbstand(b.s, "abhängig !", "Mögliche nichttriviale"), 2);
-    EXPECT_EQ(zeilenAbstand(b.s, "Darstellung des Nullvektors", "- 2w + u = o"), 2);
-    EXPECT_EQ(zeilenAbstand(b.s, "- 2w + u = o", "Genauigkeit: 0.0000001"), 3);
+                                      "- 2w + u = o", Strich, "Genauigkeit: 0.0000001"}));
+    EXPECT_EQ(abstaende(b.s, {"abhängig !", "Mögliche nichttriviale", "Darstellung des Nullvektors",
+                              "- 2w + u = o", "Genauigkeit: 0.0000001"}),
+              (std::vector<int>{2, 1, 2, 3}));
 
     TestBlatt un;
     Ergebnis_LineareAbh2(un.s, v(1, 0, 0, "a"), v(0, 1, 0, "b"), un.x, un.y);
-    EXPECT_TRUE(amStueck(texte(un.s), {"Die Vektoren sind linear", "unabhängig !", Trenner,
+    EXPECT_TRUE(amStueck(texte(un.s), {"Die Vektoren sind linear", "unabhängig !", Strich,
                                        "Genauigkeit: 0.0000001"}));
 
     // b = o gives the factor 0, and "- 0b + a = o" would be false; a = o makes it true.
@@ -111,14 +100,12 @@ TEST(ReportLineareAbh2, DependentIndependentAndZeroVectors) {
 }
 
 TEST(ReportLineareAbh3und4, Representations) {
-    TestBlatt ab;
+    TestBlatt ab, un, par;
     Ergebnis_LineareAbh3(ab.s, v(1, 0, 0, "a"), v(0, 1, 0, "b"), v(1, 1, 0, "c"), ab.x, ab.y);
-    EXPECT_TRUE(amStueck(texte(ab.s), {Trenner, "Die Vektoren sind linear", "abhängig !",
+    EXPECT_TRUE(amStueck(texte(ab.s), {Strich, "Die Vektoren sind linear", "abhängig !",
                                        "Mögliche nichttriviale", "Darstellung des Nullvektors",
                                        "1a + 1b + -1c = o"}));
     EXPECT_EQ(zeilenAbstand(ab.s, "abhängig !", "Mögliche nichttriviale"), 2);
-
-    TestBlatt un, par;
     Ergebnis_LineareAbh3(un.s, v(1, 0, 0, "a"), v(0, 1, 0, "b"), v(0, 0, 1, "c"), un.x, un.y);
     Ergebnis_LineareAbh3(par.s, v(1, 2, 3, "a"), v(2, 4, 6, "b"), v(0, 0, 1, "c"), par.x, par.y);
     EXPECT_EQ(texte(un.s).back(), "unabhängig !");
