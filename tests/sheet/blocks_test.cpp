@@ -1,29 +1,29 @@
 // The output blocks, read back from the sheet's log. A character is 7 px wide and a row 12 px
 // high; a text at x = 4 + 7k stands in column k + 1 of the text rows.
+#include "report_test_util.h"
 #include "sheet/blocks.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
+using namespace berichttest;
+
 namespace {
 
-using Text = std::tuple<int, int, std::string>; // x, y, text
 using Zeilen = std::vector<std::string>;
 
-// What was written at the left edge x = 4 after the heading (names, headings, points).
-std::vector<Text> amRand(const Sheet& s) {
-    std::vector<Text> t;
+// What was written at the left edge x = 4 after the heading (names, headings, points), each as
+// "y text".
+Zeilen amRand(const Sheet& s) {
+    Zeilen t;
     for (size_t i = 1; i < s.protokoll().size(); ++i)
-        if (s.protokoll()[i].x == 4) t.emplace_back(4, s.protokoll()[i].y, s.protokoll()[i].text);
+        if (s.protokoll()[i].x == 4)
+            t.push_back(std::to_string(s.protokoll()[i].y) + " " + s.protokoll()[i].text);
     return t;
 }
-
-TGerade gerade(TPunkt p, TPunkt u, std::string name) {
-    return {p, u, 0, std::move(name)};
-}
 TEbeneNorm ebene(TPunkt n, double d) {
-    return {n, d, 0, "E: "};
+    return ebeneNorm(std::move(n), d);
 }
 
 struct BlockTest : ::testing::Test {
@@ -101,22 +101,15 @@ TEST_F(BlockTest, SphereFormsRaiseTheExponents) {
 TEST_F(BlockTest, SpurPunkteOnlyWhereTheLineMeetsThePlane) {
     SpurPunkte_ausgeben(s, gerade(punkt(1, 2, 3), punkt(0, 0, 1), "g:"), 4, y);
     SpurPunkte_ausgeben(s, gerade(punkt(1, 1, 5), punkt(1, 2, 0), "g:"), 4, y);
-    EXPECT_EQ(amRand(s), (std::vector<Text>{{4, 14, "Spurpunkte:"},
-                                            {4, 26, "S12(1/2/0)"},
-                                            {4, 38, "Spurpunkte:"},
-                                            {4, 50, "S23(0/-1/5)"},
-                                            {4, 62, "S13(0.5/0/5)"}}));
+    EXPECT_EQ(amRand(s), (Zeilen{"14 Spurpunkte:", "26 S12(1/2/0)",
+                                 "38 Spurpunkte:", "50 S23(0/-1/5)", "62 S13(0.5/0/5)"}));
 }
 
 TEST_F(BlockTest, ProjektionsgeradenWithTheirCoordinateEquations) {
     Projektionsgeraden_ausgeben(s, gerade(punkt(1, 2, 3), punkt(4, 5, 6), "g:"), 4, y);
-    EXPECT_EQ(amRand(s), (std::vector<Text>{{4, 14, "Projektionsgeraden:"},
-                                            {4, 38, "p23: x = "},
-                                            {4, 62, "  6 y - (5) z =-3"},
-                                            {4, 98, "p13: x = "},
-                                            {4, 122, "  6 x - (4) z =-6"},
-                                            {4, 158, "p12: x = "},
-                                            {4, 182, "  5 x - (4) y =-3"}}));
+    EXPECT_EQ(amRand(s), (Zeilen{"14 Projektionsgeraden:", "38 p23: x = ", "62   6 y - (5) z =-3",
+                                 "98 p13: x = ", "122   6 x - (4) z =-6",
+                                 "158 p12: x = ", "182   5 x - (4) y =-3"}));
     EXPECT_EQ(y, 206);
     EXPECT_EQ(s.zeilen()[7], " p13: x = | 0 | + r | 0 |"); // second coordinates dropped
 }
@@ -130,11 +123,8 @@ TEST_F(BlockTest, PlaneTracesSkipWhatDoesNotExist) {
     s.loeschen();
     y = 14;
     Spurgeraden_ausgeben(s, ebene(punkt(0, 0, 2), 4), 4, y);
-    EXPECT_EQ(amRand(s), (std::vector<Text>{{4, 14, "Spurgeraden:"},
-                                            {4, 38, "s13: x = "},
-                                            {4, 62, "   0 x + 2 z - 4 = 0"},
-                                            {4, 86, "s23: x = "},
-                                            {4, 110, "   0 y + 2 z - 4 = 0"}}));
+    EXPECT_EQ(amRand(s), (Zeilen{"14 Spurgeraden:", "38 s13: x = ", "62    0 x + 2 z - 4 = 0",
+                                 "86 s23: x = ", "110    0 y + 2 z - 4 = 0"}));
     EXPECT_EQ(y, 122);
 
     Gerade_koordinatenform_ausgeben(s, ebene(punkt(1, 2, 3), -6), "12", 4, y);
@@ -146,23 +136,17 @@ TEST_F(BlockTest, AnglesKeepThreeDecimalsAndStartBelowThePen) {
     const TEbeneNorm E = ebene(punkt(1, 0, 1), 0);
     Schnittwinkel_mit_Koordinatenebene_ausgeben(s, E, 4, y);
     Schnittwinkel_mit_KoordinatenAchsen_ausgeben(s, E, 4, y);
-    EXPECT_EQ(amRand(s), (std::vector<Text>{{4, 25, "Schnittwinkel mit den Koordinatenebenen:"},
-                                            {4, 37, " w12 = 45.000"},
-                                            {4, 49, " w13 = 90.000"},
-                                            {4, 61, " w23 = 45.000"},
-                                            {4, 85, "Schnittwinkel mit den Koordinatenachsen:"},
-                                            {4, 97, " w1 = 45.000"},
-                                            {4, 109, " w2 = 0.000"},
-                                            {4, 121, " w3 = 45.000"}}));
+    EXPECT_EQ(amRand(s), (Zeilen{"25 Schnittwinkel mit den Koordinatenebenen:", "37  w12 = 45.000",
+                                 "49  w13 = 90.000", "61  w23 = 45.000",
+                                 "85 Schnittwinkel mit den Koordinatenachsen:", "97  w1 = 45.000",
+                                 "109  w2 = 0.000", "121  w3 = 45.000"}));
     EXPECT_EQ(y, 133);
 }
 
 TEST_F(BlockTest, LotVomUrsprungAndSchnittkreise) {
     Lot_vom_Ursprung_ausgeben(s, ebene(punkt(0, 0, 2), 4), 4, y);
-    EXPECT_EQ(amRand(s), (std::vector<Text>{{4, 25, "Lotgerade vom Ursprung:"},
-                                            {4, 49, "L x = "},
-                                            {4, 73, "Lotfußpunkt vom Ursprung:"},
-                                            {4, 85, "L(0/0/2)"}}));
+    EXPECT_EQ(amRand(s), (Zeilen{"25 Lotgerade vom Ursprung:", "49 L x = ",
+                                 "73 Lotfußpunkt vom Ursprung:", "85 L(0/0/2)"}));
     EXPECT_EQ(y, 97);
 
     s.loeschen();

@@ -39,6 +39,13 @@ inline Texte texte(const Sheet& s) {
     return t;
 }
 
+// Runs a report with these inputs on the test sheet at its text origin; returns its texts.
+template <class Bericht, class... Eingaben>
+Texte bericht(TestBlatt& b, Bericht f, const Eingaben&... e) {
+    f(b.s, e..., b.x, b.y);
+    return texte(b.s);
+}
+
 inline std::string liste(const Texte& v) {
     std::string r;
     for (const auto& t : v) r += "  [" + t + "]\n";

@@ -10,22 +10,22 @@
 using namespace berichttest;
 
 namespace {
-Texte teilverhaeltnis(TestBlatt& b, TPunkt T) {
-    Ergebnis_Teilverhaeltnis(b.s, punkt(0, 0, 0, 0, "A"), punkt(2, 0, 0, 0, "B"), T, b.x, b.y);
-    return texte(b.s);
+Texte teilverhaeltnis(TestBlatt& b, double x, double y) {
+    return bericht(b, Ergebnis_Teilverhaeltnis, punkt(0, 0, 0, 0, "A"), punkt(2, 0, 0, 0, "B"),
+                   punkt(x, y, 0, 0, "T"));
 }
 const TViereck Tetraeder{punkt(0, 0, 0, 0, "A"), punkt(1, 0, 0, 0, "B"), punkt(0, 1, 0, 0, "C"),
                          punkt(0, 0, 1, 0, "D"), 0};
 } // namespace
 
 TEST(ReportPunkt, DistanceAnglesAndTheOrigin) {
-    TestBlatt b;
-    Ergebnis_punkt(b.s, punkt(1, 2, 2, 0, "P"), b.x, b.y);
     // |OP| = 3; cos alpha = 1/3, cos beta = cos gamma = 2/3.
-    EXPECT_EQ(texte(b.s), (Texte{"Ergebnisse:", "Punkt:", "P(1/2/2)", "Abstand vom Ursprung: d = 3",
-                                 Strich, "Winkel der Strecke OP zu den", "Koordinatenachsen:", "",
-                                 "X1-Achse: alpha = 70.529", "X2-Achse: beta  = 48.19",
-                                 "X3-Achse: gamma = 48.19", Strich}));
+    TestBlatt b;
+    EXPECT_EQ(
+        bericht(b, Ergebnis_punkt, punkt(1, 2, 2, 0, "P")),
+        (Texte{"Ergebnisse:", "Punkt:", "P(1/2/2)", "Abstand vom Ursprung: d = 3", Strich,
+               "Winkel der Strecke OP zu den", "Koordinatenachsen:", "", "X1-Achse: alpha = 70.529",
+               "X2-Achse: beta  = 48.19", "X3-Achse: gamma = 48.19", Strich}));
     EXPECT_EQ(finde(b.s, "P(1/2/2)")->farbe, farbe::Dunkelrot);
     EXPECT_EQ(finde(b.s, "Abstand vom Ursprung: d = 3")->farbe, farbe::Schwarz);
     EXPECT_EQ(reihen(b.s, {"P(1/2/2)", "Abstand vom Ursprung: d = 3", Strich}),
@@ -33,15 +33,15 @@ TEST(ReportPunkt, DistanceAnglesAndTheOrigin) {
     EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[0]), "122");
 
     TestBlatt o; // P = O: the first angle divides by |OP| = 0
-    EXPECT_THROW(Ergebnis_punkt(o.s, punkt(0, 0, 0, 0, "P"), o.x, o.y), MathError);
+    EXPECT_THROW(bericht(o, Ergebnis_punkt, punkt(0, 0, 0, 0, "P")), MathError);
     EXPECT_EQ(texte(o.s).back(), "");
 }
 
 TEST(ReportLinie, LengthAndMidpointOnTheSameRow) {
     TestBlatt b;
-    Ergebnis_Linie(b.s, TStrecke{punkt(0, 0, 0, 0, "P"), punkt(2, 4, 4, 0, "Q"), 0}, b.x, b.y);
-    EXPECT_TRUE(amStueck(texte(b.s), {"P(0/0/0)", "Q(2/4/4)", "Länge der Strecke: d = 6",
-                                      "Mittelpunkt:", "M(1/2/2)"}));
+    EXPECT_TRUE(amStueck(
+        bericht(b, Ergebnis_Linie, TStrecke{punkt(0, 0, 0, 0, "P"), punkt(2, 4, 4, 0, "Q"), 0}),
+        {"P(0/0/0)", "Q(2/4/4)", "Länge der Strecke: d = 6", "Mittelpunkt:", "M(1/2/2)"}));
     const SheetText* m = finde(b.s, "M(1/2/2)");
     EXPECT_EQ(std::make_pair(m->x, m->y), std::make_pair(4 + 13 * 7, 14 + 3 * 12));
     EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[1]), "244");
@@ -50,7 +50,7 @@ TEST(ReportLinie, LengthAndMidpointOnTheSameRow) {
 TEST(ReportTeilverhaeltnis, InnerAndOuterPointWithTheirHarmonicConjugates) {
     TestBlatt b;
     EXPECT_TRUE(
-        amStueck(teilverhaeltnis(b, punkt(0.5, 0, 0, 0, "T")),
+        amStueck(teilverhaeltnis(b, 0.5, 0),
                  {"T(0.5/0/0)", "T ist ein Teilpunkt der Strecke AB", "Teilverhaeltnis:",
                   "AT:TB = tau = 0.333", "Länge AB = 2", "Länge AT = 0.5", "Länge TB = 1.5",
                   "Vierter harmonischer Punkt:", "T´(-1/0/0)", "Länge AT´ = 1", "Länge T´B = 3"}));
@@ -62,7 +62,7 @@ TEST(ReportTeilverhaeltnis, InnerAndOuterPointWithTheirHarmonicConjugates) {
 
     // T beyond B (3 : 1): the conjugate divides AB inside in 3 : 1, at 1.5 (not T itself).
     TestBlatt aussen;
-    EXPECT_TRUE(amStueck(teilverhaeltnis(aussen, punkt(3, 0, 0, 0, "T")),
+    EXPECT_TRUE(amStueck(teilverhaeltnis(aussen, 3, 0),
                          {"AT:TB = tau = 3", "Länge AB = 2", "Länge AT = 3", "Länge TB = 1",
                           "Vierter harmonischer Punkt:", "T´(1.5/0/0)", "Länge AT´ = 1.5",
                           "Länge T´B = 0.5"}));
@@ -70,19 +70,18 @@ TEST(ReportTeilverhaeltnis, InnerAndOuterPointWithTheirHarmonicConjugates) {
 
 TEST(ReportTeilverhaeltnis, MidpointOffLineAndTEqualB) {
     TestBlatt mitte, neben, gleich;
-    EXPECT_EQ(teilverhaeltnis(mitte, punkt(1, 0, 0, 0, "T")).back(), "Länge TB = 1"); // tau = 1
-    EXPECT_EQ(teilverhaeltnis(neben, punkt(1, 1, 0, 0, "T")).size(), 5u);
+    EXPECT_EQ(teilverhaeltnis(mitte, 1, 0).back(), "Länge TB = 1"); // tau = 1
+    EXPECT_EQ(teilverhaeltnis(neben, 1, 1).size(), 5u);
     EXPECT_EQ(reihen(neben.s, {"T ist kein Teilpunkt der Strecke AB"}), std::vector<int>{4});
-    EXPECT_THROW(teilverhaeltnis(gleich, punkt(2, 0, 0, 0, "T")), MathError);
+    EXPECT_THROW(teilverhaeltnis(gleich, 2, 0), MathError);
     EXPECT_EQ(texte(gleich.s).back(), "T(2/0/0)");
 }
 
 TEST(ReportDreieck, RightTriangleThreeFourFive) {
     TestBlatt b;
-    Ergebnis_Dreieck(
-        b.s, TDreieck{punkt(0, 0, 0, 0, "A"), punkt(4, 0, 0, 0, "B"), punkt(0, 3, 0, 0, "C"), 0},
-        b.x, b.y);
-    const auto t = texte(b.s);
+    const Texte t = bericht(
+        b, Ergebnis_Dreieck,
+        TDreieck{punkt(0, 0, 0, 0, "A"), punkt(4, 0, 0, 0, "B"), punkt(0, 3, 0, 0, "C"), 0});
     EXPECT_TRUE(inFolge(t, {"C(0/3/0)", Strich, "Ebene durch drei Punkte:", "In Normalenform:"}));
     EXPECT_TRUE(amStueck(t, {"Abstand vom Ursprung:", "d = 0", "Schwerpunkt:", "S(1.333/1/0)",
                              "Dreiecksfläche:", "A = 6", "Seitengeraden:", "g(A,B): x = "}));
@@ -100,8 +99,7 @@ TEST(ReportDreieck, RightTriangleThreeFourFive) {
 
 TEST(ReportTetraeder, FacesVolumeAndFeet) {
     TestBlatt b;
-    Ergebnis_Tetraeder(b.s, Tetraeder, b.x, b.y);
-    const auto t = texte(b.s);
+    const Texte t = bericht(b, Ergebnis_Tetraeder, Tetraeder);
     // BCD is equilateral with side √2: area √3/2; volume 1/6; the foot from A is (1/3, 1/3, 1/3).
     EXPECT_TRUE(inFolge(t, {"D(0/0/1)", Strich, "Ebene ABC:  DreiecksFläche = 0.5",
                             "Ebene ABD:  DreiecksFläche = 0.5", "Ebene ACD:  DreiecksFläche = 0.5",

@@ -13,80 +13,69 @@ using Reihen = std::vector<int>;
 const TGerade Achse = gerade(punkt(0, 0, 0), punkt(1, 0, 0));
 } // namespace
 
-TEST(LineReport, LineThroughTheOriginHasNoPerpendicular) {
-    TestBlatt b;
-    Ergebnis_Gerade(b.s, gerade(punkt(0, 0, 0), punkt(1, 2, 2)), b.x, b.y);
-    const Sheet& s = b.s;
+TEST(LineReport, LineThroughTheOriginOrWithAPerpendicular) {
     // Angles with the planes: 90 minus arccos(2/3), arccos(1/3), arccos(2/3) with the normals.
-    EXPECT_TRUE(
-        inFolge(texte(s), {"g: x = ", "Abstand vom Ursprung: d = 0", "g geht durch den Ursprung !",
-                           "Spurpunkte:", "Projektionsgeraden:"}));
-    EXPECT_TRUE(amStueck(texte(s), {"Schnittwinkel mit den Koordinatenebenen:", "ß12 = 41.810",
-                                    "ß23 = 19.471", "ß13 = 41.810"}));
-    EXPECT_FALSE(hatText(s, "Lotgerade vom Ursprung:") || hatText(s, "Lotfußpunkt:"));
+    TestBlatt b;
+    const Texte t = bericht(b, Ergebnis_Gerade, gerade(punkt(0, 0, 0), punkt(1, 2, 2)));
+    const Sheet& s = b.s;
+    EXPECT_TRUE(inFolge(t, {"g: x = ", "Abstand vom Ursprung: d = 0", "g geht durch den Ursprung !",
+                            "Spurpunkte:", "Projektionsgeraden:"}));
+    EXPECT_TRUE(amStueck(t, {"Schnittwinkel mit den Koordinatenebenen:", "ß12 = 41.810",
+                             "ß23 = 19.471", "ß13 = 41.810"}));
+    EXPECT_EQ(t.back(), "ß13 = 41.810");
+    EXPECT_FALSE(hatText(s, "Lotgerade vom Ursprung:"));
     EXPECT_EQ(
         reihen(s, {"Abstand vom Ursprung: d = 0", "g geht durch den Ursprung !", "Spurpunkte:"}),
         (Reihen{4, 6, 8}));
     // The angles follow the last projection line after one blank row.
     const SheetText* w = finde(s, "Schnittwinkel mit den Koordinatenebenen:");
-    ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->y, (w - 1)->y + 2 * s.h());
-    EXPECT_EQ(s.protokoll().back().y, w->y + 3 * s.h());
-    EXPECT_EQ(s.protokoll().back().text, "ß13 = 41.810");
     EXPECT_GT(b.y, s.protokoll().back().y);
     // The input line in dark red, everything computed in black.
     EXPECT_EQ(finde(s, "g: x = ")->farbe, farbe::Dunkelrot);
     EXPECT_EQ(finde(s, "Abstand vom Ursprung: d = 0")->farbe, farbe::Schwarz);
-}
 
-TEST(LineReport, PerpendicularFromTheOrigin) {
     // Foot of the perpendicular: t = 2/2 = 1 on (2,0,0) + t(-1,1,0), so L = (1,1,0) at √2.
-    TestBlatt b;
-    Ergebnis_Gerade(b.s, gerade(punkt(2, 0, 0), punkt(-1, 1, 0)), b.x, b.y);
-    EXPECT_TRUE(inFolge(texte(b.s), {"Abstand vom Ursprung: d = 1.414", "Lotgerade vom Ursprung:",
-                                     "Lotfußpunkt:", "L(1/1/0)", "Spurpunkte:", "S23(0/2/0)",
-                                     "S13(2/0/0)", "ß12 = 0.000", "ß23 = 45.000", "ß13 = 45.000"}));
-    EXPECT_FALSE(hatText(b.s, "g geht durch den Ursprung !"));
-    EXPECT_EQ(reihen(b.s, {"Lotgerade vom Ursprung:", "Lotfußpunkt:", "L(1/1/0)", "Spurpunkte:"}),
+    TestBlatt l;
+    EXPECT_TRUE(inFolge(bericht(l, Ergebnis_Gerade, gerade(punkt(2, 0, 0), punkt(-1, 1, 0))),
+                        {"Abstand vom Ursprung: d = 1.414", "Lotgerade vom Ursprung:",
+                         "Lotfußpunkt:", "L(1/1/0)", "Spurpunkte:", "S23(0/2/0)", "S13(2/0/0)",
+                         "ß12 = 0.000", "ß23 = 45.000", "ß13 = 45.000"}));
+    EXPECT_FALSE(hatText(l.s, "g geht durch den Ursprung !"));
+    EXPECT_EQ(reihen(l.s, {"Lotgerade vom Ursprung:", "Lotfußpunkt:", "L(1/1/0)", "Spurpunkte:"}),
               (Reihen{6, 10, 11, 14}));
-    EXPECT_EQ(zeileMit(b.s, "l: x = "), " l: x = | 0 | + r | -1 |");
+    EXPECT_EQ(zeileMit(l.s, "l: x = "), " l: x = | 0 | + r | -1 |");
 }
 
 TEST(LineReport, LineThroughTwoPointsRegistersOnlyThePoints) {
     TestBlatt b;
     const TPunkt A = punkt(1, 2, 3, farbe::Rot, "A"), B = punkt(3, 6, 9, farbe::Rot, "B");
-    TGerade g = gerade(A, punkt(2, 4, 6));
-    Ergebnis_Gerade2Punkte(b.s, A, B, g, b.x, b.y);
-    const Sheet& s = b.s;
-    EXPECT_TRUE(inFolge(texte(s), {"Gerade durch zwei Punkte:", "Punkte:", "A(1/2/3)", "B(3/6/9)",
-                                   Strich, "Gerade:", "g: x = ", "Abstand vom Ursprung: d = 0",
-                                   "g geht durch den Ursprung !"}));
-    EXPECT_EQ(reihen(s, {"B(3/6/9)", Strich, "g: x = ", "Abstand vom Ursprung: d = 0"}),
+    EXPECT_TRUE(inFolge(bericht(b, Ergebnis_Gerade2Punkte, A, B, gerade(A, punkt(2, 4, 6))),
+                        {"Gerade durch zwei Punkte:", "Punkte:", "A(1/2/3)", "B(3/6/9)", Strich,
+                         "Gerade:", "g: x = ", "Abstand vom Ursprung: d = 0",
+                         "g geht durch den Ursprung !"}));
+    EXPECT_EQ(reihen(b.s, {"B(3/6/9)", Strich, "g: x = ", "Abstand vom Ursprung: d = 0"}),
               (Reihen{4, 6, 9, 12}));
-    EXPECT_EQ(finde(s, "B(3/6/9)")->farbe, farbe::Dunkelrot);
-    EXPECT_EQ(imPunkt(s, s.anker.punkt[1]), "369");
-    EXPECT_FALSE(s.anker.gerade[0][0].gesetzt || s.anker.gerade[0][1].gesetzt);
+    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[1]), "369");
+    EXPECT_FALSE(b.s.anker.gerade[0][0].gesetzt || b.s.anker.gerade[0][1].gesetzt);
 }
 
-TEST(LineReport, PointBesideTheLineGetsPerpendicularAndMirrors) {
+TEST(LineReport, PointBesideOrOnTheLine) {
     // A = (3,2,0), g: (1,0,0) + t(0,1,0): foot (1,2,0) at 2, mirror point (-1,2,0),
     // mirror line through 2A - p = (5,4,0).
+    const TGerade g = gerade(punkt(1, 0, 0), punkt(0, 1, 0));
     TestBlatt b;
-    Ergebnis_Gerade_Punkt(b.s, gerade(punkt(1, 0, 0), punkt(0, 1, 0)),
-                          punkt(3, 2, 0, farbe::Rot, "A"), b.x, b.y);
     const Sheet& s = b.s;
     EXPECT_TRUE(inFolge(
-        texte(s),
+        bericht(b, Ergebnis_Gerade_Punkt, g, punkt(3, 2, 0, farbe::Rot, "A")),
         {"Gerade mit Punkt:", "Gerade:", "g: x = ", "Abstand vom Ursprung: d = 1",
          "Spurpunkte:", "S13(1/0/0)", Strich, "Punkt:", "A(3/2/0)", "Abstand von g: d =2",
          "Lotgerade vom Punkt:", "l: x = ", "LotFußpunkt: ", "L(1/2/0)", Strich,
          "Spiegelpunkt von A an g:", "SpA(-1/2/0)", "Spiegelgerade g´ von g an A:", "g´:  x = "}));
-    EXPECT_FALSE(hatText(s, "P liegt auf g !"));
     EXPECT_EQ(reihen(s, {"Abstand vom Ursprung: d = 1"}), Reihen{7});
     EXPECT_EQ(zeileMit(s, "l: x = "), " l: x = | 2 | + r | 0 |");
     // The name "g´: " keeps its blank before " x = ".
     EXPECT_EQ(zeileMit(s, "g´:  x = "), " g´:  x = | 4 | + r | 1 |");
-
     // Clicks inside the anchors hit the intended numbers: the point's coordinates, the first row
     // of the support point (1,0,0), the second of the direction (0,1,0).
     EXPECT_EQ(imPunkt(s, s.anker.punkt[0]), "320");
@@ -94,49 +83,43 @@ TEST(LineReport, PointBesideTheLineGetsPerpendicularAndMirrors) {
         std::make_pair(inSpalte(s, s.anker.gerade[0][0], 0), inSpalte(s, s.anker.gerade[0][1], 1)),
         std::make_pair('1', '1'));
     EXPECT_EQ(s.anker.gerade[0][1].y0, 14 + 3 * s.h());
-}
 
-TEST(LineReport, PointOnTheLine) {
-    TestBlatt b;
-    Ergebnis_Gerade_Punkt(b.s, gerade(punkt(1, 0, 0), punkt(0, 1, 0)),
-                          punkt(1, 5, 0, farbe::Rot, "A"), b.x, b.y);
-    EXPECT_TRUE(inFolge(texte(b.s), {"A(1/5/0)", "Abstand von g: d =0", "P liegt auf g !"}));
-    EXPECT_EQ(zeilenAbstand(b.s, "Abstand von g: d =0", "P liegt auf g !"), 2);
-    EXPECT_EQ(texte(b.s).back(), "P liegt auf g !");
+    TestBlatt auf;
+    const Texte t = bericht(auf, Ergebnis_Gerade_Punkt, g, punkt(1, 5, 0, farbe::Rot, "A"));
+    EXPECT_TRUE(inFolge(t, {"A(1/5/0)", "Abstand von g: d =0", "P liegt auf g !"}));
+    EXPECT_EQ(zeilenAbstand(auf.s, "Abstand von g: d =0", "P liegt auf g !"), 2);
+    EXPECT_EQ(t.back(), "P liegt auf g !");
 }
 
 TEST(LineReport, TwoLinesByTheirRelation) {
     // Skew: common perpendicular from (0,0,0) to (0,1,0), distance 1.
     TestBlatt b;
-    Ergebnis_ZweiGeraden(b.s, Achse, gerade(punkt(0, 1, 1), punkt(0, 0, 1), "h:"), b.x, b.y);
     const Sheet& s = b.s;
     EXPECT_TRUE(inFolge(
-        texte(s), {" Gerade 1:", "g: x = ", "Abstand vom Ursprung: d = 0", "Spurpunkte:", Strich,
-                   " Gerade 2:", "h: x = ", "Abstand vom Ursprung: e = 1",
-                   "Spurpunkte:", "Die Geraden sind windschief !",
-                   "Gemeinsame Lotgerade:", "l: x = ", "Lotfußpunkte:", "L1(0/0/0)", "L2(0/1/0)"}));
+        bericht(b, Ergebnis_ZweiGeraden, Achse, gerade(punkt(0, 1, 1), punkt(0, 0, 1), "h:")),
+        {" Gerade 1:", "g: x = ", "Abstand vom Ursprung: d = 0", "Spurpunkte:", Strich,
+         " Gerade 2:", "h: x = ", "Abstand vom Ursprung: e = 1",
+         "Spurpunkte:", "Die Geraden sind windschief !",
+         "Gemeinsame Lotgerade:", "l: x = ", "Lotfußpunkte:", "L1(0/0/0)", "L2(0/1/0)"}));
     EXPECT_EQ(zeileMit(s, "Abstand: d ="), " Abstand: d =    1.000");
     const SheetText* w = finde(s, "Die Geraden sind windschief !");
-    ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->y, (w - 1)->y + 6 * s.h());              // 5 rows below the last trace point's
     EXPECT_EQ(inSpalte(s, s.anker.gerade[1][0], 1), '1'); // h's support point (0,1,1)
 
     // Parallel: (1,0,0) lies √(13/14) = 0.9636 from (0,0,0) + t(1,2,3).
-    TestBlatt par;
     const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 2, 3));
-    Ergebnis_ZweiGeraden(par.s, g, gerade(punkt(1, 0, 0), punkt(-1, -2, -3), "h:"), par.x, par.y);
-    EXPECT_TRUE(amStueck(texte(par.s), {"Die Geraden sind parallel !", "Abstand: d =    0.964"}));
-
-    TestBlatt id;
-    Ergebnis_ZweiGeraden(id.s, g, gerade(punkt(2, 4, 6), punkt(2, 4, 6), "h:"), id.x, id.y);
-    EXPECT_EQ(texte(id.s).back(), "Die Geraden sind identisch !");
-
+    TestBlatt par, id, sn;
+    EXPECT_TRUE(amStueck(
+        bericht(par, Ergebnis_ZweiGeraden, g, gerade(punkt(1, 0, 0), punkt(-1, -2, -3), "h:")),
+        {"Die Geraden sind parallel !", "Abstand: d =    0.964"}));
+    EXPECT_EQ(
+        bericht(id, Ergebnis_ZweiGeraden, g, gerade(punkt(2, 4, 6), punkt(2, 4, 6), "h:")).back(),
+        "Die Geraden sind identisch !");
     // Intersecting at (2,0,0) under 45 degrees.
-    TestBlatt sn;
-    Ergebnis_ZweiGeraden(sn.s, Achse, gerade(punkt(2, 0, 0), punkt(1, 1, 0), "h:"), sn.x, sn.y);
-    EXPECT_TRUE(
-        inFolge(texte(sn.s), {"Abstand vom Ursprung: e = 1.414", "Die Geraden schneiden sich.",
-                              "Schnittpunkt:", "S(2/0/0)", "Schnittwinkel: ß = 45.000"}));
+    EXPECT_TRUE(inFolge(
+        bericht(sn, Ergebnis_ZweiGeraden, Achse, gerade(punkt(2, 0, 0), punkt(1, 1, 0), "h:")),
+        {"Abstand vom Ursprung: e = 1.414", "Die Geraden schneiden sich.",
+         "Schnittpunkt:", "S(2/0/0)", "Schnittwinkel: ß = 45.000"}));
 }
 
 TEST(LineReport, LineThroughAPointMeetingTwoLines) {
@@ -145,40 +128,33 @@ TEST(LineReport, LineThroughAPointMeetingTwoLines) {
     // The plane through P and g1 is x2 = 0; g2 meets it in S = (4,0,-2); f: P + r(4,0,-4)
     // meets g1 in T = (2,0,0).
     TestBlatt b;
-    Ergebnis_Punkt_ZweiGeraden(b.s, P, Achse, g2, b.x, b.y);
-    const Sheet& s = b.s;
-    EXPECT_TRUE(
-        inFolge(texte(s), {Strich, "Punkt:", "P(0/0/2)",
-                           "Gerade 1:", "g: x = ", "Abstand vom Ursprung: d = 0", Strich,
-                           "Gerade 2:", "h: x = ", "Abstand vom Ursprung: e = 4.243", Strich,
-                           "Rechenergebnisse", Strich, "Gerade durch P,g1,g1:", "f: x = ",
-                           "Schnittpunkte mit g1 bzw. g2:", "T(2/0/0)", "S(4/0/-2)"}));
-    EXPECT_EQ(texte(s).back(), Strich);
-    EXPECT_EQ(zeileMit(s, "f: x = "), " f: x = | 0 | + r |  0 |");
-    EXPECT_TRUE(s.anker.punkt[0].gesetzt && s.anker.gerade[0][0].gesetzt &&
-                s.anker.gerade[1][1].gesetzt);
-    EXPECT_EQ(finde(s, "h: x = ")->farbe, farbe::Dunkelrot);
-    EXPECT_EQ(finde(s, "f: x = ")->farbe, farbe::Schwarz);
+    const Texte t = bericht(b, Ergebnis_Punkt_ZweiGeraden, P, Achse, g2);
+    EXPECT_TRUE(inFolge(t, {Strich, "Punkt:", "P(0/0/2)",
+                            "Gerade 1:", "g: x = ", "Abstand vom Ursprung: d = 0", Strich,
+                            "Gerade 2:", "h: x = ", "Abstand vom Ursprung: e = 4.243", Strich,
+                            "Rechenergebnisse", Strich, "Gerade durch P,g1,g1:", "f: x = ",
+                            "Schnittpunkte mit g1 bzw. g2:", "T(2/0/0)", "S(4/0/-2)"}));
+    EXPECT_EQ(t.back(), Strich);
+    EXPECT_EQ(zeileMit(b.s, "f: x = "), " f: x = | 0 | + r |  0 |");
+    EXPECT_EQ(finde(b.s, "h: x = ")->farbe, farbe::Dunkelrot);
+    EXPECT_EQ(finde(b.s, "f: x = ")->farbe, farbe::Schwarz);
 
-    TestBlatt auf;
-    Ergebnis_Punkt_ZweiGeraden(auf.s, punkt(3, 0, 0, 0, "P"), Achse, g2, auf.x, auf.y);
-    EXPECT_TRUE(amStueck(texte(auf.s),
-                         {"Rechenergebnisse", Strich,
-                          "P liegt auf einer der Geraden:", "Berechnung nicht möglich !", Strich}));
+    TestBlatt auf, par;
+    EXPECT_TRUE(
+        amStueck(bericht(auf, Ergebnis_Punkt_ZweiGeraden, punkt(3, 0, 0, 0, "P"), Achse, g2),
+                 {"Rechenergebnisse", Strich,
+                  "P liegt auf einer der Geraden:", "Berechnung nicht möglich !", Strich}));
     EXPECT_EQ(zeilenAbstand(auf.s, "P liegt auf einer der Geraden:", "Berechnung nicht möglich !"),
               1);
-
     // g2 is parallel to the plane x2 = 0 through P and g1.
-    TestBlatt par;
-    Ergebnis_Punkt_ZweiGeraden(par.s, P, Achse, gerade(punkt(0, 1, 0), punkt(0, 0, 1), "h:"), par.x,
-                               par.y);
-    EXPECT_TRUE(amStueck(texte(par.s), {"Die beiden Geraden sind parallel.",
-                                        "Eindeutige Lösung nicht möglich !", Strich}));
+    EXPECT_TRUE(amStueck(
+        bericht(par, Ergebnis_Punkt_ZweiGeraden, P, Achse,
+                gerade(punkt(0, 1, 0), punkt(0, 0, 1), "h:")),
+        {"Die beiden Geraden sind parallel.", "Eindeutige Lösung nicht möglich !", Strich}));
 }
 
 TEST(LineReport, MathErrorStopsTheReportAndKeepsWhatWasWritten) {
     TestBlatt b;
-    EXPECT_THROW(Ergebnis_Gerade(b.s, gerade(punkt(1, 0, 0), punkt(0, 0, 0)), b.x, b.y), MathError);
-    EXPECT_TRUE(hatText(b.s, "g: x = "));
-    EXPECT_FALSE(hatText(b.s, "Spurpunkte:"));
+    EXPECT_THROW(bericht(b, Ergebnis_Gerade, gerade(punkt(1, 0, 0), punkt(0, 0, 0))), MathError);
+    EXPECT_TRUE(hatText(b.s, "g: x = ") && !hatText(b.s, "Spurpunkte:"));
 }
