@@ -88,10 +88,10 @@ TaskOutcome runTask(const TaskSpec& task, const DialogResult& input, TaskContext
 TaskOutcome runTaskWithTexts(const TaskSpec& task, LetzteEingaben& inputs,
                              std::vector<std::string> texts, TaskContext& context,
                              const std::vector<TFarbe>& colours, bool checked) {
-    const DialogRow* spec = findDialog(task.dialogClass);
-    if (!spec) throw std::logic_error("no dialog row " + task.dialogClass);
+    const DialogRow* row = findDialog(task.dialogClass);
+    if (!row) throw std::logic_error("no dialog row " + task.dialogClass);
     DialogResult result =
-        acceptTexts(*spec, inputs, std::move(texts), taskDialogOptions(task), checked);
+        acceptTexts(*row, inputs, std::move(texts), taskDialogOptions(task), checked);
     for (std::size_t i = 0; i < colours.size() && i < result.colours.size(); ++i)
         result.colours[i] = colours[i];
     return runTask(task, result, context);
