@@ -6,6 +6,7 @@
 #include "core/scene.h"
 
 #include <functional>
+#include <utility>
 
 class Meldungen;
 class Sheet;
@@ -85,6 +86,29 @@ public:
     void LineareAbh4_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c, const TPunkt& d);
 
 private:
+    // One object to store: its store and a copy of it. The copy is taken when the argument is
+    // built, before anything is stored: a caller may pass records that live in the scene stores
+    // themselves (the sheet's click editing does), and storing one of them must not change
+    // another on the way.
+    template <class T> struct Ablage {
+        T& ziel;
+        T wert;
+    };
+    template <class T> static Ablage<T> nach(T& ziel, const T& wert) { return {ziel, wert}; }
+
+    // The whole hand-over: forget, store, mark, redraw, report.
+    template <class... T> void uebergeben(Szenenart art, Ablage<T>... ablagen) {
+        beginnen();
+        ((ablagen.ziel = std::move(ablagen.wert)), ...);
+        abschliessen(art);
+    }
+    // Every sphere task shows the centres of the sphere's circles in the coordinate planes;
+    // the flag is never switched off again.
+    template <class... T> void kugelUebergeben(Szenenart art, Ablage<T>... ablagen) {
+        optionen_.KugelEbenenpunkte = true;
+        uebergeben(art, std::move(ablagen)...);
+    }
+
     // Forgets the scene and clears the sheet.
     void beginnen();
     // Marks the scene, asks for a redraw (unless told not to) and writes the report.
