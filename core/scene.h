@@ -109,5 +109,14 @@ struct Optionen {
     bool KugelEbenenpunkte = false; // set by every sphere task, never cleared
 };
 
+// The quadrilateral of the parallelogram through A, B, C: D = A + C - B, in lime and named "  D",
+// the figure in the colour of the three points.
+TViereck completeParallelogram(const TDreieck& abc);
+
+// Where the six edges AB, BC, AC, BD, AD, CD of the tetrahedron meet the plane: `da[i]` is 1
+// when edge i's line has exactly one common point with it, S[i] (named "Sab" … "Scd", in the
+// plane's colour) is that point.
+void cutTetrahedronEdges(const TViereck& t, const TEbeneNorm& E, TPunkt S[6], int da[6]);
+
 // The origin as a point record: white, no name. Position vectors start here.
 inline const TPunkt UrsprungPunkt{0, 0, 0, farbe::Weiss, ""};

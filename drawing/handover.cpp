@@ -10,7 +10,6 @@ SceneHandover::SceneHandover(Szene& szene, Optionen& optionen, Sheet& sheet, Mel
 
 void SceneHandover::beginnen() {
     szene_.art = Szenenart::keine;
-    sheet_.loeschen();
 }
 
 void SceneHandover::abschliessen(Szenenart art, bool neuZeichnen) {
@@ -52,8 +51,6 @@ void SceneHandover::Tetraeder_uebergeben(const TViereck& t) {
 }
 
 void SceneHandover::Tetraeder_Ebene_uebergeben(const TViereck& t, const TEbeneNorm& E) {
-    // The report finds the section points again; none of an earlier task may remain.
-    for (int& da : szene_.SzeneSchnittpunktDa) da = 0;
     optionen_.TetraederKanten = true;
     uebergeben(Szenenart::TetraederEbene, nach(szene_.SzeneTetraeder, t),
                nach(szene_.SzeneEbene, E));

@@ -109,7 +109,7 @@ private:
         uebergeben(art, std::move(ablagen)...);
     }
 
-    // Forgets the scene and clears the sheet.
+    // Forgets the scene (the report clears the sheet when it is written).
     void beginnen();
     // Marks the scene, asks for a redraw (unless told not to) and writes the report.
     void abschliessen(Szenenart art, bool neuZeichnen = true);

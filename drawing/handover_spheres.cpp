@@ -1,6 +1,7 @@
 // Hand-overs of the sphere and vector tasks.
 #include "core/messages.h"
 #include "drawing/handover.h"
+#include "sheet/sheet.h"
 
 void SceneHandover::Kugel_uebergeben(const TKugel& K) {
     kugelUebergeben(Szenenart::Kugel, nach(szene_.SzeneKugel, K));
@@ -94,9 +95,10 @@ void SceneHandover::Vektorprodukt_Uebergeben(const TPunkt& a, const TPunkt& b) {
     szene_.SzeneVek1 = std::move(p);
     szene_.SzeneVek2 = std::move(q);
     if (null) {
-        // The cleared drawing shows while the box is up, so that the previous task's picture
+        // The cleared drawing and sheet show while the box is up, so that the previous task's picture
         // does not stay beside the new report; the marked scene itself asks for no redraw.
         if (redraw) redraw();
+        sheet_.loeschen();
         // A menu command, not a repaint: the box may be shown right here.
         meldungen_.abbrechenBox(meldung::Vektorprodukt_Null);
     }

@@ -21,8 +21,8 @@ struct SceneDrawEvents {
 // `szene.art`. The background is not painted here. Errors of the projection or the geometry
 // (RangeError, MathError) leave the function; the picture stays as far as it got.
 //
-// The drawing may change the scene and the options as the tasks expect: the parallelogram's
-// completed quadrilateral and the quadrilateral's diagonals are stored, a sphere with a point
-// on or outside it switches the parameter patch on, and a zero vector product unmarks the scene.
+// The drawing reads the scene; it changes only what the tasks expect of a picture: a sphere
+// with a point on or outside it switches the parameter patch on, and a zero vector product
+// gives the scene up.
 void Zeichne_alles(Canvas& canvas, ViewState& view, Szene& szene, Optionen& optionen,
                    const SceneDrawEvents& events = {});

@@ -3,15 +3,20 @@
 #include "core/division_ratio.h"
 #include "core/relations.h"
 #include "drawing/scene_drawing_internal.h"
+#include "sheet/input_clicks.h"
+#include "sheet/reports_figures.h"
+#include "sheet/task_kind.h"
 
-void zeichnePunkt(SzenenZeichner& s) {
+namespace {
+
+void zeichnePunkt(SceneDraw& s) {
     const TPunkt& P = s.szene.SzenePunkt;
     PunktZeichnen_mit_Quader(s.z, P);
     Vektor_zeichnen(s.z, UrsprungPunkt, P, 2, PenStyle::Solid);
     s.z.canvas.setPenWidth(1);
 }
 
-void zeichneLinie(SzenenZeichner& s) {
+void zeichneLinie(SceneDraw& s) {
     const TStrecke& st = s.szene.SzeneStrecke;
     s.z.canvas.setPenWidth(2);
     LinieZeichnen(s.z, st.A, st.B, st.Farbe, PenStyle::Solid);
@@ -23,7 +28,7 @@ void zeichneLinie(SzenenZeichner& s) {
     PunktZeichnen(s.z, M);
 }
 
-void zeichneTeilverhaeltnis(SzenenZeichner& s) {
+void zeichneTeilverhaeltnis(SceneDraw& s) {
     const TPunkt& A = s.szene.SzeneTeilpunkte[0];
     const TPunkt& B = s.szene.SzeneTeilpunkte[1];
     const TPunkt& T = s.szene.SzeneTeilpunkte[2];
@@ -47,7 +52,6 @@ void zeichneTeilverhaeltnis(SzenenZeichner& s) {
     PunktZeichnen_mit_hilfslinien(z, H);
 }
 
-namespace {
 // Foot of the perpendicular from P to the line through Q with direction R − Q; false when that
 // side has length zero (no line, no foot).
 bool fussAufSeite(const TPunkt& P, const TPunkt& Q, const TPunkt& R, TPunkt& F) {
@@ -58,7 +62,7 @@ bool fussAufSeite(const TPunkt& P, const TPunkt& Q, const TPunkt& R, TPunkt& F) 
     return true;
 }
 
-void hoehe(SzenenZeichner& s, const TPunkt& ecke, const TPunkt& Q, const TPunkt& R,
+void hoehe(SceneDraw& s, const TPunkt& ecke, const TPunkt& Q, const TPunkt& R,
            const char* name) {
     TPunkt F;
     if (!fussAufSeite(ecke, Q, R, F)) return;
@@ -72,9 +76,8 @@ void hoehe(SzenenZeichner& s, const TPunkt& ecke, const TPunkt& Q, const TPunkt&
     h.Farbe = farbe::Gelb;
     GeradeZeichnen(s.z, h, 1);
 }
-} // namespace
 
-void zeichneDreieck(SzenenZeichner& s) {
+void zeichneDreieck(SceneDraw& s) {
     const TDreieck& d = s.szene.SzeneDreieck;
     DreieckZeichnen(s.z, d.A, d.B, d.C, d.Farbe);
     hoehe(s, d.A, d.B, d.C, "Ha");
@@ -82,25 +85,13 @@ void zeichneDreieck(SzenenZeichner& s) {
     hoehe(s, d.C, d.A, d.B, "Hc");
 }
 
-void zeichneViereck(SzenenZeichner& s) {
-    TViereck& v = s.szene.SzeneViereck;
-    ViereckZeichnen(s.z, v.A, v.B, v.C, v.D, v.Farbe, s.szene.SzeneGerade1, s.szene.SzeneGerade2);
+// The quadrilateral of the scene; the parallelogram's is completed there by its kind.
+void zeichneViereck(SceneDraw& s) {
+    const TViereck& v = s.szene.SzeneViereck;
+    TGerade diagonale1, diagonale2;
+    ViereckZeichnen(s.z, v.A, v.B, v.C, v.D, v.Farbe, diagonale1, diagonale2);
 }
 
-void zeichneParallelogramm(SzenenZeichner& s) {
-    const TDreieck& d = s.szene.SzeneDreieck;
-    TViereck& v = s.szene.SzeneViereck;
-    v.A = d.A;
-    v.B = d.B;
-    v.C = d.C;
-    v.D = differenz(summe(d.A, d.C), d.B);
-    v.D.Farbe = farbe::Lime;
-    v.D.Name = "  D";
-    v.Farbe = d.Farbe;
-    zeichneViereck(s);
-}
-
-namespace {
 // Foot of the perpendicular from P to the plane through A, B, C, as a yellow point; nothing when
 // the three points span no plane.
 void fussAufFlaeche(Zeichner& z, const TPunkt& P, const TPunkt& A, const TPunkt& B, const TPunkt& C,
@@ -116,9 +107,8 @@ void fussAufFlaeche(Zeichner& z, const TPunkt& P, const TPunkt& A, const TPunkt&
     F.Farbe = farbe::Gelb;
     PunktZeichnen(z, F);
 }
-} // namespace
 
-void zeichneTetraeder(SzenenZeichner& s) {
+void zeichneTetraeder(SceneDraw& s) {
     const TViereck& t = s.szene.SzeneTetraeder;
     nur_TetraederZeichnen(s.z, t.A, t.B, t.C, t.D, t.Farbe);
     fussAufFlaeche(s.z, t.D, t.A, t.B, t.C, "  Fd");
@@ -127,12 +117,12 @@ void zeichneTetraeder(SzenenZeichner& s) {
     fussAufFlaeche(s.z, t.B, t.A, t.C, t.D, "  Fb");
 }
 
-void zeichneTetraederEbene(SzenenZeichner& s) {
+void zeichneTetraederEbene(SceneDraw& s) {
     const TViereck& t = s.szene.SzeneTetraeder;
     TetraederZeichnen(s.z, t.A, t.B, t.C, t.D, t.Farbe);
     Ebenezeichnen(s.z, s.szene.SzeneEbene);
 
-    // Section points of the edges AB, BC, AC, BD, AD, CD, as the report left them.
+    // Section points of the edges AB, BC, AC, BD, AD, CD, as the kind derived them.
     const TPunkt* S = s.szene.SzeneSchnittpunkte;
     const int* da = s.szene.SzeneSchnittpunktDa;
     for (int i = 0; i < 6; ++i)
@@ -143,4 +133,67 @@ void zeichneTetraederEbene(SzenenZeichner& s) {
     for (const auto& p : paare)
         if (da[p[0]] == 1 && da[p[1]] == 1)
             LinieZeichnen(s.z, S[p[0]], S[p[1]], S[1].Farbe, PenStyle::Solid);
+}
+
+// --- The rows of the point and figure tasks ---
+
+void punkte(InputClicks& k, TViereck& v) {
+    k.punkte(v.A, v.B, v.C);
+    k.punkt(3, v.D);
+}
+
+const TaskKind rows[] = {
+    {Szenenart::Punkt,
+     [](Sheet& s, const Szene& z, int x, int& y) { Ergebnis_punkt(s, z.SzenePunkt, x, y); },
+     zeichnePunkt, [](Szene& z, InputClicks& k) { k.punkt(0, z.SzenePunkt); }},
+    {Szenenart::Linie,
+     [](Sheet& s, const Szene& z, int x, int& y) { Ergebnis_Linie(s, z.SzeneStrecke, x, y); },
+     zeichneLinie,
+     [](Szene& z, InputClicks& k) { k.punkte(z.SzeneStrecke.A, z.SzeneStrecke.B); }},
+    {Szenenart::Teilverhaeltnis,
+     [](Sheet& s, const Szene& z, int x, int& y) {
+         const TPunkt* t = z.SzeneTeilpunkte;
+         Ergebnis_Teilverhaeltnis(s, t[0], t[1], t[2], x, y);
+     },
+     zeichneTeilverhaeltnis,
+     [](Szene& z, InputClicks& k) {
+         k.punkte(z.SzeneTeilpunkte[0], z.SzeneTeilpunkte[1], z.SzeneTeilpunkte[2]);
+     }},
+    {Szenenart::Dreieck,
+     [](Sheet& s, const Szene& z, int x, int& y) { Ergebnis_Dreieck(s, z.SzeneDreieck, x, y); },
+     zeichneDreieck,
+     [](Szene& z, InputClicks& k) {
+         k.punkte(z.SzeneDreieck.A, z.SzeneDreieck.B, z.SzeneDreieck.C);
+     }},
+    {Szenenart::Viereck,
+     [](Sheet& s, const Szene& z, int x, int& y) { Ergebnis_Viereck(s, z.SzeneViereck, x, y); },
+     zeichneViereck, [](Szene& z, InputClicks& k) { punkte(k, z.SzeneViereck); }},
+    // The parallelogram's inputs are A, B, C of the triangle store; D follows from them.
+    {Szenenart::Parallelogramm,
+     [](Sheet& s, const Szene& z, int x, int& y) { Ergebnis_Viereck(s, z.SzeneViereck, x, y); },
+     zeichneViereck,
+     [](Szene& z, InputClicks& k) {
+         k.punkte(z.SzeneDreieck.A, z.SzeneDreieck.B, z.SzeneDreieck.C);
+     },
+     [](Szene& z) { z.SzeneViereck = completeParallelogram(z.SzeneDreieck); }},
+    {Szenenart::Tetraeder,
+     [](Sheet& s, const Szene& z, int x, int& y) {
+         Ergebnis_Tetraeder(s, z.SzeneTetraeder, x, y);
+     },
+     zeichneTetraeder, [](Szene& z, InputClicks& k) { punkte(k, z.SzeneTetraeder); }},
+    {Szenenart::TetraederEbene, Ergebnis_Tetraeder_Ebene, zeichneTetraederEbene,
+     [](Szene& z, InputClicks& k) {
+         punkte(k, z.SzeneTetraeder);
+         k.ebene(0, z.SzeneEbene);
+     },
+     [](Szene& z) {
+         cutTetrahedronEdges(z.SzeneTetraeder, z.SzeneEbene, z.SzeneSchnittpunkte,
+                             z.SzeneSchnittpunktDa);
+     }},
+};
+
+} // namespace
+
+std::span<const TaskKind> figureKinds() {
+    return rows;
 }

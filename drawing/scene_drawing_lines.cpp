@@ -1,10 +1,15 @@
-// Scenes of the line and plane tasks.
+// Scenes of the line tasks and their rows.
 #include "core/relations.h"
 #include "drawing/scene_drawing_internal.h"
+#include "sheet/input_clicks.h"
+#include "sheet/reports_lines.h"
+#include "sheet/task_kind.h"
+
+namespace {
 
 #include <string>
 
-void spurpunkteZeichnen(SzenenZeichner& s, const TGerade& g) {
+void spurpunkteZeichnen(SceneDraw& s, const TGerade& g) {
     if (!s.optionen.Spurpunkte) return;
     for (const char* key : {"x12", "x23", "x13"}) {
         TPunkt S;
@@ -14,16 +19,16 @@ void spurpunkteZeichnen(SzenenZeichner& s, const TGerade& g) {
     }
 }
 
-void zeichneGerade(SzenenZeichner& s) {
+void zeichneGerade(SceneDraw& s) {
     GeradeAllesZeichnen(s.z, s.szene.SzeneGerade);
 }
 
-void zeichneGerade2Punkte(SzenenZeichner& s) {
+void zeichneGerade2Punkte(SceneDraw& s) {
     PunktZeichnen_mit_hilfslinien(s.z, s.szene.SzeneStrecke.B);
     GeradeAllesZeichnen(s.z, s.szene.SzeneGerade);
 }
 
-void zeichneGeradePunkt(SzenenZeichner& s) {
+void zeichneGeradePunkt(SceneDraw& s) {
     const TGerade& g = s.szene.SzeneGerade;
     const TPunkt& P = s.szene.SzenePunkt;
     GeradeZeichnen(s.z, g, 2);
@@ -42,16 +47,14 @@ void zeichneGeradePunkt(SzenenZeichner& s) {
     PunktZeichnen(s.z, Sp);
 }
 
-namespace {
-void beideGeraden(SzenenZeichner& s, const TGerade& g, const TGerade& h) {
+void beideGeraden(SceneDraw& s, const TGerade& g, const TGerade& h) {
     GeradeZeichnen(s.z, g, 2);
     GeradeZeichnen(s.z, h, 2);
     spurpunkteZeichnen(s, g);
     spurpunkteZeichnen(s, h);
 }
-} // namespace
 
-void zeichneZweiGeraden(SzenenZeichner& s) {
+void zeichneZweiGeraden(SceneDraw& s) {
     const TGerade& g = s.szene.SzeneGerade1;
     const TGerade& h = s.szene.SzeneGerade2;
     beideGeraden(s, g, h);
@@ -68,7 +71,7 @@ void zeichneZweiGeraden(SzenenZeichner& s) {
     }
 }
 
-void zeichnePunktZweiGeraden(SzenenZeichner& s) {
+void zeichnePunktZweiGeraden(SceneDraw& s) {
     const TGerade& g = s.szene.SzeneGerade1;
     const TGerade& h = s.szene.SzeneGerade2;
     const TPunkt& P = s.szene.SzenePunkt;
@@ -84,49 +87,51 @@ void zeichnePunktZweiGeraden(SzenenZeichner& s) {
     PunktZeichnen_mit_hilfslinien(s.z, T);
 }
 
-void zeichneEbene(SzenenZeichner& s, const TEbeneNorm& E) {
-    Ebenezeichnen(s.z, E);
-}
+// --- The rows of the line tasks ---
 
-void zeichneEbene3Punkte(SzenenZeichner& s) {
-    Ebenezeichnen(s.z, normalform(s.szene.SzeneEbenePar));
-    const TDreieck& d = s.szene.SzeneDreieck;
-    for (const TPunkt* P : {&d.A, &d.B, &d.C}) PunktZeichnen(s.z, *P);
-}
+const TaskKind rows[] = {
+    {Szenenart::Gerade,
+     [](Sheet& s, const Szene& z, int x, int& y) { Ergebnis_Gerade(s, z.SzeneGerade, x, y); },
+     zeichneGerade, [](Szene& z, InputClicks& k) { k.gerade(0, z.SzeneGerade); }},
+    // The line through two points: the points are the input, the line follows from them.
+    {Szenenart::Gerade2Punkte,
+     [](Sheet& s, const Szene& z, int x, int& y) {
+         Ergebnis_Gerade2Punkte(s, z.SzeneStrecke.A, z.SzeneStrecke.B, z.SzeneGerade, x, y);
+     },
+     zeichneGerade2Punkte,
+     [](Szene& z, InputClicks& k) { k.punkte(z.SzeneStrecke.A, z.SzeneStrecke.B); }},
+    {Szenenart::GeradePunkt,
+     [](Sheet& s, const Szene& z, int x, int& y) {
+         Ergebnis_Gerade_Punkt(s, z.SzeneGerade, z.SzenePunkt, x, y);
+     },
+     zeichneGeradePunkt,
+     [](Szene& z, InputClicks& k) {
+         k.gerade(0, z.SzeneGerade);
+         k.punkt(0, z.SzenePunkt);
+     }},
+    {Szenenart::ZweiGeraden,
+     [](Sheet& s, const Szene& z, int x, int& y) {
+         Ergebnis_ZweiGeraden(s, z.SzeneGerade1, z.SzeneGerade2, x, y);
+     },
+     zeichneZweiGeraden,
+     [](Szene& z, InputClicks& k) {
+         k.gerade(0, z.SzeneGerade1);
+         k.gerade(1, z.SzeneGerade2);
+     }},
+    {Szenenart::PunktZweiGeraden,
+     [](Sheet& s, const Szene& z, int x, int& y) {
+         Ergebnis_Punkt_ZweiGeraden(s, z.SzenePunkt, z.SzeneGerade1, z.SzeneGerade2, x, y);
+     },
+     zeichnePunktZweiGeraden,
+     [](Szene& z, InputClicks& k) {
+         k.punkt(0, z.SzenePunkt);
+         k.gerade(0, z.SzeneGerade1);
+         k.gerade(1, z.SzeneGerade2);
+     }},
+};
 
-void zeichneEbenePunkt(SzenenZeichner& s, const TEbeneNorm& E) {
-    const TPunkt& P = s.szene.SzenePunkt;
-    Ebenezeichnen(s.z, E);
-    PunktZeichnen_mit_hilfslinien(s.z, P);
-    TGerade lot;
-    TPunkt F;
-    Lot_auf_Ebene(P, E, lot, F);
-    GeradeZeichnen(s.z, lot, 1);
-    PunktZeichnen_mit_hilfslinien(s.z, F);
-    TPunkt Sp;
-    Spiegelpunkt(P, F, Sp);
-    PunktZeichnen_mit_hilfslinien(s.z, Sp);
-}
+} // namespace
 
-void zeichneEbeneGerade(SzenenZeichner& s, const TEbeneNorm& E) {
-    const TGerade& g = s.szene.SzeneGerade;
-    Ebenezeichnen(s.z, E);
-    GeradeZeichnen(s.z, g, 2);
-    int code = 0;
-    TPunkt S;
-    Schnittpunkt_Gerade_Ebene(g, E, code, S);
-    if (code != 1 && code != 2) return; // the line lies in the plane
-    if (code == 1) PunktZeichnen(s.z, S);
-    TGerade sp;
-    Spiegelgerade_an_Ebene(g, E, sp);
-    GeradeZeichnen(s.z, sp, 1);
-}
-
-void zeichneZweiEbenen(SzenenZeichner& s, const TEbeneNorm& E1, const TEbeneNorm& E2) {
-    Ebenezeichnen(s.z, E1);
-    Ebenezeichnen(s.z, E2);
-    std::string wort;
-    TGerade sg;
-    Lage_zweier_Ebenen(E1, E2, wort, sg);
-    if (wort == lage::schneidend) GeradeZeichnen(s.z, sg, 1);
+std::span<const TaskKind> lineKinds() {
+    return rows;
 }

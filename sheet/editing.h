@@ -66,11 +66,6 @@ public:
     std::function<bool(bool links, int X, int Y)> ebenenKlick;
 
 private:
-    struct Geaendert {
-        bool etwas = false;          // a number was hit
-        bool kugelUngueltig = false; // a sphere fails its input test after the change
-    };
-    Geaendert klickAnwenden(const Ankerbuch& anker, bool links, int X, int Y);
     bool geradeNeuBauen(); // false: invalid, the backup was restored
     bool ebeneNeuBauen();  // false: invalid, the backup was restored
     bool kugelNeuBauen();  // false: no sphere through the four points

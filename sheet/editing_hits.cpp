@@ -1,6 +1,7 @@
 // Hit tests of the click editing: which number of a point, a column or a field a click on the
 // sheet falls on.
 #include "sheet/editing.h"
+#include "sheet/input_clicks.h"
 
 #include <algorithm>
 
@@ -71,4 +72,44 @@ bool FeldKlick(double& wert, const FeldAnker& a, bool links, int X, int Y) {
         return false;
     wert += schritt(links);
     return true;
+}
+
+// --- The input objects of a task ---
+
+void InputClicks::punkt(int i, TPunkt& P) {
+    note(PunktKlick(P, anker_.punkt[i], links_, X_, Y_, PunktUnterkante(anker_, i)));
+}
+
+void InputClicks::vektor(int i, TPunkt& v) {
+    note(SpalteKlick(v, anker_.vek[i], links_, X_, Y_));
+}
+
+void InputClicks::gerade(int i, TGerade& g) {
+    note(SpalteKlick(g.Stuetz, anker_.gerade[i][0], links_, X_, Y_));
+    note(SpalteKlick(g.Richtung, anker_.gerade[i][1], links_, X_, Y_));
+}
+
+void InputClicks::ebene(int i, TEbeneNorm& E) {
+    note(SpalteKlick(E.Normale, anker_.normale[i], links_, X_, Y_));
+    note(FeldKlick(E.d, anker_.d[i], links_, X_, Y_));
+}
+
+void InputClicks::ebene(int i, TEbene& E) {
+    note(SpalteKlick(E.Stuetz, anker_.ebenePar[i][0], links_, X_, Y_));
+    note(SpalteKlick(E.Richtung1, anker_.ebenePar[i][1], links_, X_, Y_));
+    note(SpalteKlick(E.Richtung2, anker_.ebenePar[i][2], links_, X_, Y_));
+}
+
+void InputClicks::kugel(int i, TKugel& K) {
+    note(SpalteKlick(K.M, anker_.kugelM[i], links_, X_, Y_));
+    note(FeldKlick(K.r, anker_.kugelR[i], links_, X_, Y_));
+    if (!IstKugel(K)) invalid_ = true;
+}
+
+void InputClicks::kugel(int i, TKugelV& V) {
+    note(SpalteKlick(V.a, anker_.kugelA[i], links_, X_, Y_));
+    // The sheet shows the constant as -c ("x +10 = 0" for c = -10): a left click raises the
+    // number the user sees, so it lowers c.
+    note(FeldKlick(V.c, anker_.kugelC[i], !links_, X_, Y_));
+    if (!IstKugelV(V)) invalid_ = true;
 }

@@ -15,7 +15,6 @@ using report::winkelMitErgaenzung;
 using report::zeile;
 
 void Ergebnis_punkt(Sheet& s, const TPunkt& P, int x, int& y) {
-    s.loeschen();
     s.Outtext(x, y, "Punkt:");
     s.next_zeile(y);
     eingabePunkt(s, P, x, &s.anker.punkt[0], y);
@@ -42,7 +41,6 @@ void Ergebnis_punkt(Sheet& s, const TPunkt& P, int x, int& y) {
 void Ergebnis_Linie(Sheet& s, const TStrecke& strecke, int x, int& y) {
     const TPunkt& P = strecke.A;
     const TPunkt& Q = strecke.B;
-    s.loeschen();
     eingabePunkt(s, P, x, &s.anker.punkt[0], y);
     eingabePunkt(s, Q, x, &s.anker.punkt[1], zeile(s, y, 1));
     s.Outtext(x, zeile(s, y, 2), "Länge der Strecke: d = " + AbstandText(P, Q));
@@ -56,7 +54,6 @@ void Ergebnis_Linie(Sheet& s, const TStrecke& strecke, int x, int& y) {
 
 void Ergebnis_Teilverhaeltnis(Sheet& s, const TPunkt& A, const TPunkt& B, const TPunkt& T, int x,
                               int& y) {
-    s.loeschen();
     eingabePunkt(s, A, x, &s.anker.punkt[0], y);
     eingabePunkt(s, B, x, &s.anker.punkt[1], zeile(s, y, 1));
     eingabePunkt(s, T, x, &s.anker.punkt[2], zeile(s, y, 2));
@@ -96,7 +93,6 @@ void Ergebnis_Teilverhaeltnis(Sheet& s, const TPunkt& A, const TPunkt& B, const 
 
 void Ergebnis_Dreieck(Sheet& s, const TDreieck& d, int x, int& y) {
     const TPunkt &A = d.A, &B = d.B, &C = d.C;
-    s.loeschen();
     eingabePunkt(s, A, x, &s.anker.punkt[0], y);
     eingabePunkt(s, B, x, &s.anker.punkt[1], zeile(s, y, 1));
     eingabePunkt(s, C, x, &s.anker.punkt[2], zeile(s, y, 2));
@@ -180,7 +176,6 @@ void Ergebnis_Dreieck(Sheet& s, const TDreieck& d, int x, int& y) {
 }
 
 void Ergebnis_Tetraeder(Sheet& s, const TViereck& t, int x, int& y) {
-    s.loeschen();
     const TPunkt* ecken[4] = {&t.A, &t.B, &t.C, &t.D};
     for (int i = 0; i < 4; ++i) {
         eingabePunkt(s, *ecken[i], x, &s.anker.punkt[i], y);
@@ -235,26 +230,7 @@ void Ergebnis_Tetraeder(Sheet& s, const TViereck& t, int x, int& y) {
     }
 }
 
-void Schnitt_Tetraeder_Ebene_ausgeben(Sheet& s, Szene& szene, const TViereck& t,
-                                      const TEbeneNorm& E, int x, int& y) {
-    const struct {
-        const TPunkt *P, *Q;
-        const char* name;
-    } kanten[6] = {{&t.A, &t.B, "Sab"}, {&t.B, &t.C, "Sbc"}, {&t.A, &t.C, "Sac"},
-                   {&t.B, &t.D, "Sbd"}, {&t.A, &t.D, "Sad"}, {&t.C, &t.D, "Scd"}};
-    // Compute and store all six first, so that the drawing sees a complete set even when the
-    // sheet output is cut short.
-    for (int i = 0; i < 6; ++i) {
-        TGerade g;
-        Gerade_durch_2_Punkte(*kanten[i].P, *kanten[i].Q, g);
-        int code = 0;
-        TPunkt S;
-        Schnittpunkt_Gerade_Ebene(g, E, code, S);
-        S.Name = kanten[i].name;
-        S.Farbe = E.Farbe;
-        szene.SzeneSchnittpunkte[i] = S;
-        szene.SzeneSchnittpunktDa[i] = code == 1 ? 1 : 0;
-    }
+void Schnitt_Tetraeder_Ebene_ausgeben(Sheet& s, const Szene& szene, int x, int& y) {
     s.Outtextln(x, y, "Schnitt: Tetraederkanten mit Ebene:");
     for (int i = 0; i < 6; ++i) {
         if (!szene.SzeneSchnittpunktDa[i]) continue;
@@ -264,15 +240,14 @@ void Schnitt_Tetraeder_Ebene_ausgeben(Sheet& s, Szene& szene, const TViereck& t,
     s.u(y);
 }
 
-void Ergebnis_Tetraeder_Ebene(Sheet& s, Szene& szene, const TViereck& t, const TEbeneNorm& E, int x,
-                              int& y) {
-    Ergebnis_Tetraeder(s, t, x, y);
+void Ergebnis_Tetraeder_Ebene(Sheet& s, const Szene& szene, int x, int& y) {
+    Ergebnis_Tetraeder(s, szene.SzeneTetraeder, x, y);
     s.Gety(y);
     s.next_zeile(y);
     s.u(y);
-    Ergebnis_EbeneNormalenform(s, E, x, y);
+    Ergebnis_EbeneNormalenform(s, szene.SzeneEbene, x, y);
     s.Gety(y);
     s.next_zeile(y);
     s.u(y);
-    Schnitt_Tetraeder_Ebene_ausgeben(s, szene, t, E, x, y);
+    Schnitt_Tetraeder_Ebene_ausgeben(s, szene, x, y);
 }

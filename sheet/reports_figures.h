@@ -11,15 +11,10 @@ void Ergebnis_Teilverhaeltnis(Sheet& s, const TPunkt& A, const TPunkt& B, const 
                               int& y);
 void Ergebnis_Dreieck(Sheet& s, const TDreieck& d, int x, int& y);
 void Ergebnis_Viereck(Sheet& s, const TViereck& v, int x, int& y);
-// Completes A, B, C of the scene's triangle store to a quadrilateral (D = A + C − B, green,
-// named "  D"), stores it as the scene's quadrilateral and reports it.
-void Ergebnis_Parallelogramm(Sheet& s, Szene& szene, int x, int& y);
+// The quadrilateral A, B, C, D of the parallelogram through A, B, C (D = A + C − B).
+void Ergebnis_Parallelogramm(Sheet& s, const TDreieck& abc, int x, int& y);
 void Ergebnis_Tetraeder(Sheet& s, const TViereck& t, int x, int& y);
-// Intersects the lines of the six edges AB, BC, AC, BD, AD, CD with E, stores the points
-// ("Sab" … "Scd", in the plane's colour) and their presence flags in the scene and lists the
-// points that exist.
-void Schnitt_Tetraeder_Ebene_ausgeben(Sheet& s, Szene& szene, const TViereck& t,
-                                      const TEbeneNorm& E, int x, int& y);
-// Also stores the six edge/plane intersection points in the scene (SzeneSchnittpunkte).
-void Ergebnis_Tetraeder_Ebene(Sheet& s, Szene& szene, const TViereck& t, const TEbeneNorm& E, int x,
-                              int& y);
+// Lists the points where the tetrahedron's edges meet the plane, as the scene holds them.
+void Schnitt_Tetraeder_Ebene_ausgeben(Sheet& s, const Szene& szene, int x, int& y);
+// The tetrahedron and the plane of the scene, and where they meet.
+void Ergebnis_Tetraeder_Ebene(Sheet& s, const Szene& szene, int x, int& y);

@@ -86,7 +86,6 @@ void Ergebnis_Viereck(Sheet& s, const TViereck& v, int x, int& y) {
     const TPunkt f = differenz(v.D, v.B); // BD
     const double la = Laenge(a), lb = Laenge(b), lc = Laenge(c), ld = Laenge(d);
 
-    s.loeschen();
     const TPunkt* ecken[4] = {&v.A, &v.B, &v.C, &v.D};
     for (int i = 0; i < 4; ++i) eingabePunkt(s, *ecken[i], x, &s.anker.punkt[i], zeile(s, y, i));
     s.movey(4, y);
@@ -161,17 +160,6 @@ void Ergebnis_Viereck(Sheet& s, const TViereck& v, int x, int& y) {
     }
 }
 
-void Ergebnis_Parallelogramm(Sheet& s, Szene& szene, int x, int& y) {
-    const TDreieck& drei = szene.SzeneDreieck;
-    TViereck v;
-    v.A = drei.A;
-    v.B = drei.B;
-    v.C = drei.C;
-    v.D = summe(drei.A, differenz(drei.C, drei.B));
-    v.D.Farbe = farbe::Lime;
-    v.D.Name = "  D";
-    v.Farbe = drei.Farbe;
-    // The completed figure becomes the scene's quadrilateral, for the drawing and the editing.
-    szene.SzeneViereck = v;
-    Ergebnis_Viereck(s, v, x, y);
+void Ergebnis_Parallelogramm(Sheet& s, const TDreieck& abc, int x, int& y) {
+    Ergebnis_Viereck(s, completeParallelogram(abc), x, y);
 }

@@ -1,5 +1,6 @@
 // The scenes of the point tasks as the dispatcher draws them.
 #include "picture.h"
+#include "sheet/task_kind.h"
 
 #include <gtest/gtest.h>
 
@@ -84,11 +85,12 @@ TEST(SceneParallelogram, FourthCornerCompletesTheQuadrilateral) {
     const TFarbe f = 0x123456;
     b.szene.SzeneDreieck = {punkt(0, 0, 0, Gelb, "A"), punkt(2, 0, 0, Gelb, "B"),
                             punkt(2, 2, 0, Gelb, "C"), f};
+    deriveScene(b.szene); // as the hand-over does
     b.draw();
     // D = (0, 2, 0) in lime, the sides in the figure's colour; the diagonals meet in " S".
     EXPECT_EQ(b.labels("  D", {0, 2, 0}, Lime) + b.labels(" S", {1, 1, 0}, Aqua), 2);
     b.expectSegments({{{2, 2, 0}, {0, 2, 0}, f, 2, Solid}, {{0, 2, 0}, {0, 0, 0}, f, 2, Solid}});
-    // The completed figure is kept as the scene's quadrilateral, as the report keeps it.
+    // The completed figure is kept as the scene's quadrilateral, for the report and the editing.
     const TViereck& v = b.szene.SzeneViereck;
     EXPECT_EQ(std::tie(v.D.x, v.D.y, v.D.Name, v.Farbe),
               std::make_tuple(0., 2., std::string("  D"), f));

@@ -4,6 +4,7 @@
 #include "core/errors.h"
 #include "report_test_util.h"
 #include "sheet/reports_figures.h"
+#include "sheet/task_kind.h"
 
 #include <gtest/gtest.h>
 
@@ -113,8 +114,11 @@ TEST(ReportTetraeder, FacesVolumeAndFeet) {
 TEST(ReportTetraederEbene, PlaneMeetingThreeEdgeLines) {
     TestBlatt b;
     Szene szene;
-    Ergebnis_Tetraeder_Ebene(b.s, szene, Tetraeder, TEbeneNorm{punkt(0, 0, 1), 0.5, 0x456, "E: "},
-                             b.x, b.y);
+    szene.art = Szenenart::TetraederEbene;
+    szene.SzeneTetraeder = Tetraeder;
+    szene.SzeneEbene = TEbeneNorm{punkt(0, 0, 1), 0.5, 0x456, "E: "};
+    deriveScene(szene); // the section points, as the hand-over finds them
+    Ergebnis_Tetraeder_Ebene(b.s, szene, b.x, b.y);
     // x3 = 0.5 is parallel to AB, BC and AC and halves BD, AD and CD.
     const auto t = texte(b.s);
     ASSERT_GE(t.size(), 5u);

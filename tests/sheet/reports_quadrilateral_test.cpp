@@ -2,6 +2,7 @@
 // worked out by hand; rows are 12 px, characters 7 px.
 #include "report_test_util.h"
 #include "sheet/reports_figures.h"
+#include "sheet/task_kind.h"
 
 #include <gtest/gtest.h>
 
@@ -96,7 +97,9 @@ TEST(ReportParallelogramm, CompletesAndStoresTheFourthCorner) {
     Szene szene;
     szene.SzeneDreieck =
         TDreieck{punkt(0, 0, 0, 1, "A"), punkt(2, 0, 0, 2, "B"), punkt(3, 1, 0, 3, "C"), 0x123};
-    Ergebnis_Parallelogramm(b.s, szene, b.x, b.y);
+    szene.art = Szenenart::Parallelogramm;
+    deriveScene(szene); // the completed figure, for the drawing and the editing
+    Ergebnis_Parallelogramm(b.s, szene.SzeneDreieck, b.x, b.y);
     // D = A + C − B = (1, 1, 0); a = (2, 0, 0), d = (1, 1, 0): area 2·√2·sin 45 = 2.
     EXPECT_TRUE(amStueck(texte(b.s), {"A(0/0/0)", "B(2/0/0)", "C(3/1/0)", "  D(1/1/0)"}));
     EXPECT_EQ(finde(b.s, "  D(1/1/0)")->farbe, farbe::Dunkelrot);

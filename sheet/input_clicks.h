@@ -1,0 +1,43 @@
+#pragma once
+// Applies one click on the sheet to the input objects of the current task. A task kind's row
+// calls these in the order in which its report writes its inputs; every number that the click
+// hits is changed (the left button raises it, any other button lowers it).
+#include "core/objects.h"
+#include "sheet/anchors.h"
+
+class InputClicks {
+public:
+    InputClicks(const Ankerbuch& anker, bool links, int X, int Y)
+        : anker_(anker), links_(links), X_(X), Y_(Y) {}
+
+    void punkt(int i, TPunkt& P);
+    void vektor(int i, TPunkt& v);
+    void gerade(int i, TGerade& g);
+    void ebene(int i, TEbeneNorm& E);
+    void ebene(int i, TEbene& E);
+    // A sphere that fails its input test after the click (a radius of 0 or below; a vector
+    // form whose radius would be the root of a negative number) marks the click as invalid.
+    void kugel(int i, TKugel& K);
+    void kugel(int i, TKugelV& V);
+
+    void punkte(TPunkt& A, TPunkt& B) {
+        punkt(0, A);
+        punkt(1, B);
+    }
+    void punkte(TPunkt& A, TPunkt& B, TPunkt& C) {
+        punkte(A, B);
+        punkt(2, C);
+    }
+
+    bool hit() const { return hit_; }
+    bool invalid() const { return invalid_; }
+
+private:
+    void note(bool hit) { hit_ = hit_ || hit; }
+
+    const Ankerbuch& anker_;
+    bool links_;
+    int X_, Y_;
+    bool hit_ = false;
+    bool invalid_ = false;
+};

@@ -1,0 +1,56 @@
+#pragma once
+// One row per kind of task. A row joins everything that differs between kinds: the report on
+// the sheet, the drawing, the input numbers that a click on the sheet may change, the values
+// that report and drawing both need from the computation, and, for the plane tasks, the points
+// that can be dragged in the drawing and the drawing window's context-menu group. Each family of
+// tasks declares its rows once, in its own file; the report, the drawing and the click editing
+// look the row up instead of switching on the kind.
+//
+// The drawing's row entry takes the drawing's own context (declared in drawing/), so this header
+// only names it; the rows themselves are written where both the report and the drawing are seen.
+#include "core/scene.h"
+
+#include <span>
+#include <vector>
+
+class Sheet;
+class InputClicks;
+struct SceneDraw;
+
+// A point of a plane figure that the mouse can drag: where its two coordinates are stored.
+struct DragHandle {
+    double* x;
+    double* y;
+};
+
+struct TaskKind {
+    Szenenart art;
+    // Writes the report from the scene stores, starting at (x, y).
+    void (*report)(Sheet& sheet, const Szene& szene, int x, int& y);
+    // Draws the objects of this kind (the coordinate system is already drawn).
+    void (*draw)(SceneDraw& draw);
+    // Offers each input number to a click on the sheet, in the order the report writes them.
+    void (*inputs)(Szene& szene, InputClicks& clicks);
+    // Computes what report and drawing both show and stores it in the scene (the section points
+    // of the tetrahedron's edges, the completed parallelogram); nullptr when there is nothing.
+    void (*derive)(Szene& szene) = nullptr;
+    // The points the user may drag in the plane drawing; nullptr for tasks in space.
+    std::vector<DragHandle> (*handles)(Szene& szene) = nullptr;
+    // Caption of the drawing window's context-menu group that belongs to the kind, or nullptr.
+    const char* contextGroup = nullptr;
+};
+
+// The rows of each family, declared in the family's file.
+std::span<const TaskKind> figureKinds();
+std::span<const TaskKind> lineKinds();
+std::span<const TaskKind> planeKinds();
+std::span<const TaskKind> sphereKinds();
+std::span<const TaskKind> vectorKinds();
+
+// The row of a kind; nullptr for `Szenenart::keine`.
+const TaskKind* taskKind(Szenenart art);
+
+// Marks the scene as changed: recomputes the values that its kind derives from the input
+// objects. Every path that stores or changes input objects (the hand-over, the click editing)
+// calls it before the report and the drawing read the scene.
+void deriveScene(Szene& szene);
