@@ -8,11 +8,6 @@
 
 namespace dialog_rows {
 
-inline constexpr TFarbe gruen = 0x00FF00;
-inline constexpr TFarbe gelb = 0x00FFFF;
-inline constexpr TFarbe rot = 0x0000FF;
-inline constexpr TFarbe cyan = 0xFFFF00;
-
 DialogItem label(std::string text);
 DialogItem raised(std::string text);
 DialogItem fields(int rows, int columns, std::string separator = "", std::string heading = "");

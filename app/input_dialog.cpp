@@ -1,5 +1,7 @@
 #include "app/input_dialog.h"
 
+#include "sheet/qt_colour.h"
+
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFont>
@@ -18,15 +20,6 @@ const DialogRow& rowOf(const std::string& className) {
     const DialogRow* row = findDialog(className);
     if (!row) throw std::invalid_argument("no input dialog named " + className);
     return *row;
-}
-
-TFarbe toFarbe(const QColor& c) {
-    return static_cast<TFarbe>(c.blue()) << 16 | static_cast<TFarbe>(c.green()) << 8 |
-           static_cast<TFarbe>(c.red());
-}
-
-QColor toQColor(TFarbe f) {
-    return QColor(f & 0xFF, (f >> 8) & 0xFF, (f >> 16) & 0xFF);
 }
 
 std::optional<TFarbe> platformColourChooser(TFarbe current, QWidget* parent) {

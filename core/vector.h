@@ -5,23 +5,9 @@
 // The operations follow the record semantics of the program: a result is written into a
 // caller-supplied record, and only the fields that the operation names are written (so a result
 // keeps its Name and Farbe unless the operation sets them).
-#include <cstdint>
+#include "core/palette.h"
+
 #include <string>
-
-// A colour in the byte order 0x00BBGGRR (0x0000FF is red).
-using TFarbe = std::uint32_t;
-
-namespace farbe {
-inline constexpr TFarbe Schwarz = 0x000000;
-inline constexpr TFarbe Weiss = 0xFFFFFF;
-inline constexpr TFarbe Gelb = 0x00FFFF;
-inline constexpr TFarbe Aqua = 0xFFFF00; // also called cyan
-inline constexpr TFarbe Lime = 0x00FF00; // also called green
-inline constexpr TFarbe Rot = 0x0000FF;
-inline constexpr TFarbe Blau = 0xFF0000;
-inline constexpr TFarbe Dunkelrot = 0x000080;
-inline constexpr TFarbe Silber = 0xC0C0C0;
-} // namespace farbe
 
 struct TKoord {
     double x = 0, y = 0, z = 0;

@@ -5,11 +5,6 @@
 #include <QPen>
 #include <QString>
 
-QColor toQColor(TFarbe colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
-
 QFont QtCanvas::defaultFont() {
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(11);

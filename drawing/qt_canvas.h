@@ -1,6 +1,7 @@
 #pragma once
 // The canvas over a QPainter: the drawing window, off-screen pictures and the printer.
 #include "drawing/canvas.h"
+#include "sheet/qt_colour.h"
 
 #include <QColor>
 #include <QFont>
@@ -8,8 +9,6 @@
 
 class QPainter;
 
-// TFarbe (0x00BBGGRR) as a QColor.
-QColor toQColor(TFarbe colour);
 
 class QtCanvas : public Canvas {
 public:

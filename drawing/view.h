@@ -6,16 +6,6 @@
 // drawn on without a window. Plain C++: no Qt.
 #include "core/vector.h"
 
-// Background colours offered by the window's colour squares.
-namespace hintergrund {
-inline constexpr TFarbe Hellgrau = 0xDDDDDD;
-inline constexpr TFarbe Titelleiste = 0x6A240A; // the classic dark-blue active caption
-inline constexpr TFarbe Blau = 0xFF0000;
-inline constexpr TFarbe Kastanie = 0x000080;
-inline constexpr TFarbe Schwarz = 0x000000;
-inline constexpr TFarbe Weiss = 0xFFFFFF;
-} // namespace hintergrund
-
 struct ViewState {
     // Size of the drawing area in pixels (the window's client size, or the off-screen picture).
     int Width = 0;

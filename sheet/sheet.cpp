@@ -2,6 +2,7 @@
 
 #include "core/checked.h"
 #include "core/number_text.h"
+#include "sheet/qt_colour.h"
 
 #include <QColor>
 #include <QFontMetrics>
@@ -16,11 +17,6 @@ namespace {
 // 96 dots per inch, so that fonts measure the same on the offscreen picture and on the screen.
 constexpr int PunkteProMeter = 3780;
 constexpr long MaxSpalte = 10000;
-
-QColor alsQColor(TFarbe c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
 
 QString qtext(const std::string& s) {
     return QString::fromUtf8(s.data(), std::ssize(s));
@@ -119,7 +115,7 @@ void Sheet::Outtext(int x, int y, const std::string& text) {
         p.setFont(schrift_);
         // The text cell is filled with the white brush first, as the canvas writes opaquely.
         p.fillRect(QRect(x, y, static_cast<int>(breite), static_cast<int>(hoehe)), Qt::white);
-        p.setPen(alsQColor(schriftfarbe_));
+        p.setPen(toQColor(schriftfarbe_));
         p.drawText(QPoint(x, y + fm.ascent()), t);
     }
     letztesY_ = y;

@@ -3,7 +3,7 @@
 // and a recording canvas; `z` draws single primitives, draw() runs the whole scene dispatcher.
 // Filters count what was drawn by pen and by points of space.
 #include "drawing/primitives.h"
-#include "drawing/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "drawing/scene_drawing.h"
 
 #include <gtest/gtest.h>

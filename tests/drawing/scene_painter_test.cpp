@@ -1,7 +1,7 @@
 // The painter: errors of a repaint reported afterwards and once, the queued vector-product
 // message, the option check marks, and the picture through the real QPainter canvas.
 #include "core/messages.h"
-#include "drawing/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "drawing/scene_painter.h"
 #include "support/recording_messages.h"
 

@@ -1,4 +1,4 @@
-#include "drawing/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 #include <cmath>
 
