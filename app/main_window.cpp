@@ -106,7 +106,7 @@ void TForm1::FormShow() {
     p_.ansicht.WinkelZ = 0;
     // The origin record (UrsprungPunkt) is a constant and needs no reset.
     p_.ansicht.Verschieben = false;
-    zeichnung_->neuZeichnen();
+    zeichnung_->redraw();
     seedFirstUseValues(p_.eingaben);
     // There is no affine map yet.
     abbildungsmenues_freigeben(false);
@@ -240,8 +240,8 @@ void TForm1::zurueckNach3d() {
     dreidim_einschalten();
 }
 
-void TForm1::zeichnungNeuZeichnen() {
-    zeichnung_->neuZeichnen();
+void TForm1::redrawDrawing() {
+    zeichnung_->redraw();
 }
 
 void TForm1::loeschen1Click() {
@@ -251,12 +251,12 @@ void TForm1::loeschen1Click() {
 
 void TForm1::N10Einheitenmehr1Click() {
     zehnEinheitenMehr(p_.ansicht);
-    zeichnungNeuZeichnen();
+    redrawDrawing();
 }
 
 void TForm1::N10Einheitenweniger1Click() {
     zehnEinheitenWeniger(p_.ansicht);
-    zeichnungNeuZeichnen();
+    redrawDrawing();
 }
 
 void TForm1::Beenden1Click() {

@@ -90,7 +90,7 @@ private:
     void menueAktualisieren();
     void gruppeSchalten(Menuegruppe g, bool aktiv);
     void fensterAnordnen(int breite, int hoehe);
-    void zeichnungNeuZeichnen();
+    void redrawDrawing();
     void zurueckNach3d();
 
     Programm& p_;

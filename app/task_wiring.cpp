@@ -17,7 +17,7 @@ TaskWiring::TaskWiring(TForm1& form)
     painter_ = std::make_unique<ScenePainter>(p.ansicht, p.szene, p.optionen, p.meldungen);
     verbinden(*zeichnung, *painter_);
     handover_ = std::make_unique<SceneHandover>(p.szene, p.optionen, p.sheet, p.meldungen,
-                                                [zeichnung] { zeichnung->neuZeichnen(); });
+                                                [zeichnung] { zeichnung->redraw(); });
     commands_ = std::make_unique<TaskCommands>(
         TaskContext{p.szene, p.optionen, p.meldungen, *handover_}, p.eingaben, &form);
     // Tasks switch options on and off; the context menu's check marks follow.
@@ -27,7 +27,7 @@ TaskWiring::TaskWiring(TForm1& form)
     // Clicks on the sheet change the scene's numbers; the sphere through four points is handed
     // over again after a change, everything else is recomputed and redrawn in place.
     editing_ = std::make_unique<SheetEditing>(p.szene, p.sheet, p.meldungen);
-    editing_->redraw = [zeichnung] { zeichnung->neuZeichnen(); };
+    editing_->redraw = [zeichnung] { zeichnung->redraw(); };
     editing_->Kugel4Punkte_uebergeben = [h = handover_.get()](const TViereck& v, const TKugel& K) {
         h->Kugel4Punkte_uebergeben(v, K);
     };

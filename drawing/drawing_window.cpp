@@ -145,7 +145,7 @@ void TZeichnungsDlg::buildRotationPanel() {
         // Every position while the thumb moves turns the picture.
         connect(bar, &QScrollBar::valueChanged, this, [this, angle](int value) {
             view_.*angle = value;
-            neuZeichnen();
+            redraw();
         });
         *r.bar = bar;
         y += 18;
@@ -202,7 +202,7 @@ void TZeichnungsDlg::buildBackgroundPanel() {
     standard->setGeometry(6, 99, 139, 18);
     connect(standard, &QToolButton::clicked, this, [this] {
         view_.EinheitenX = view_.EinheitenY = view_.EinheitenZ = 10;
-        neuZeichnen();
+        redraw();
     });
 }
 
@@ -270,7 +270,7 @@ void TZeichnungsDlg::buildContextMenu() {
         connect(a, &QAction::triggered, this, [this, a, flag] {
             optionen_.*flag = !(optionen_.*flag);
             a->setChecked(optionen_.*flag);
-            neuZeichnen();
+            redraw();
         });
         optionEntries_.push_back({a, flag});
     };
@@ -346,14 +346,14 @@ void TZeichnungsDlg::resizeEvent(QResizeEvent* event) {
     placePanels();
 }
 
-void TZeichnungsDlg::neuZeichnen() {
+void TZeichnungsDlg::redraw() {
     paintErrorReported_ = false;
     update();
 }
 
 void TZeichnungsDlg::Bildloeschen() {
     szene_.art = Szenenart::keine;
-    neuZeichnen();
+    redraw();
 }
 
 void TZeichnungsDlg::loeschen() {
@@ -392,19 +392,19 @@ bool TZeichnungsDlg::helpVisible() const {
 void TZeichnungsDlg::setBackground(TFarbe colour) {
     view_.Hintergrundfarbe = colour;
     view_.farbig = colour != hintergrund::Weiss;
-    neuZeichnen();
+    redraw();
 }
 
 void TZeichnungsDlg::changeUnits(int ViewState::*units, bool more) {
     view_.*units = more ? ViewState::moreUnits(view_.*units) : ViewState::fewerUnits(view_.*units);
-    neuZeichnen();
+    redraw();
 }
 
 void TZeichnungsDlg::rotationStandard() {
     view_.resetOrigin();
     view_.WinkelX = view_.WinkelY = view_.WinkelZ = 0;
     for (QScrollBar* bar : {ScrollBar1, ScrollBar2, ScrollBar3}) bar->setValue(0);
-    neuZeichnen();
+    redraw();
 }
 
 void TZeichnungsDlg::switchToPlaneMode() {
@@ -413,14 +413,14 @@ void TZeichnungsDlg::switchToPlaneMode() {
     Panel1->hide();
     Panel4->show();
     view_.zweidim = true;
-    neuZeichnen();
+    redraw();
 }
 
 void TZeichnungsDlg::Panel4Click() {
     Panel4->hide();
     Panel1->show();
     view_.zweidim = false;
-    neuZeichnen();
+    redraw();
     setGroupEnabled(Gruppe::Ellipse, false);
     setGroupEnabled(Gruppe::ZweidimDreieck, false);
     if (onReturnTo3d) onReturnTo3d();
@@ -431,7 +431,7 @@ void TZeichnungsDlg::planeStandard() {
     view_.Verschieben = false;
     view_.Bewegt = false;
     if (onPlaneRelease) onPlaneRelease();
-    neuZeichnen();
+    redraw();
 }
 
 void TZeichnungsDlg::paintEvent(QPaintEvent*) {
@@ -506,7 +506,7 @@ void TZeichnungsDlg::mouseMoveEvent(QMouseEvent* event) {
             onPlaneDrag(x, y);
         }
     }
-    neuZeichnen();
+    redraw();
 }
 
 void TZeichnungsDlg::mouseReleaseEvent(QMouseEvent* event) {
@@ -518,7 +518,7 @@ void TZeichnungsDlg::mouseReleaseEvent(QMouseEvent* event) {
     if (!view_.zweidim) return;
     view_.Bewegt = false;
     if (onPlaneRelease) onPlaneRelease();
-    neuZeichnen();
+    redraw();
 }
 
 void TZeichnungsDlg::showOriginHint(const QPoint& pos, bool show) {

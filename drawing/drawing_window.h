@@ -44,7 +44,7 @@ public:
 
     // A redraw request: the next repaint draws everything again. It also allows an error of
     // the coming repaint to be reported again.
-    void neuZeichnen();
+    void redraw();
 
     // Forget the 3-D scene (the option flags stay) and redraw the bare background.
     void Bildloeschen();

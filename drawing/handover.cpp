@@ -8,111 +8,111 @@ SceneHandover::SceneHandover(Szene& szene, Optionen& optionen, Sheet& sheet, Mel
     : redraw(std::move(redraw)), szene_(szene), optionen_(optionen), sheet_(sheet),
       meldungen_(meldungen) {}
 
-void SceneHandover::beginnen() {
+void SceneHandover::begin() {
     szene_.art = Szenenart::keine;
 }
 
-void SceneHandover::abschliessen(Szenenart art, bool neuZeichnen) {
+void SceneHandover::finish(Szenenart art, bool withRedraw) {
     szene_.art = art;
-    if (neuZeichnen && redraw) redraw();
+    if (withRedraw && redraw) redraw();
     Bericht_schreiben(sheet_, szene_);
 }
 
 // --- Points and figures ---
 
 void SceneHandover::Punkt_uebergeben(const TPunkt& P) {
-    uebergeben(Szenenart::Punkt, nach(szene_.SzenePunkt, P));
+    handOver(Szenenart::Punkt, store(szene_.SzenePunkt, P));
 }
 
 void SceneHandover::Linie_uebergeben(const TStrecke& s) {
-    uebergeben(Szenenart::Linie, nach(szene_.SzeneStrecke, s));
+    handOver(Szenenart::Linie, store(szene_.SzeneStrecke, s));
 }
 
 void SceneHandover::Teilverhaeltnis_uebergeben(const TPunkt& A, const TPunkt& B, const TPunkt& T) {
     TPunkt* t = szene_.SzeneTeilpunkte;
-    uebergeben(Szenenart::Teilverhaeltnis, nach(t[0], A), nach(t[1], B), nach(t[2], T));
+    handOver(Szenenart::Teilverhaeltnis, store(t[0], A), store(t[1], B), store(t[2], T));
 }
 
 void SceneHandover::Dreieck_uebergeben(const TDreieck& d) {
-    uebergeben(Szenenart::Dreieck, nach(szene_.SzeneDreieck, d));
+    handOver(Szenenart::Dreieck, store(szene_.SzeneDreieck, d));
 }
 
 void SceneHandover::Viereck_uebergeben(const TViereck& v) {
-    uebergeben(Szenenart::Viereck, nach(szene_.SzeneViereck, v));
+    handOver(Szenenart::Viereck, store(szene_.SzeneViereck, v));
 }
 
 void SceneHandover::Parallelogramm_uebergeben(const TDreieck& d) {
-    uebergeben(Szenenart::Parallelogramm, nach(szene_.SzeneDreieck, d));
+    handOver(Szenenart::Parallelogramm, store(szene_.SzeneDreieck, d));
 }
 
 void SceneHandover::Tetraeder_uebergeben(const TViereck& t) {
     optionen_.TetraederKanten = true;
-    uebergeben(Szenenart::Tetraeder, nach(szene_.SzeneTetraeder, t));
+    handOver(Szenenart::Tetraeder, store(szene_.SzeneTetraeder, t));
 }
 
 void SceneHandover::Tetraeder_Ebene_uebergeben(const TViereck& t, const TEbeneNorm& E) {
     optionen_.TetraederKanten = true;
-    uebergeben(Szenenart::TetraederEbene, nach(szene_.SzeneTetraeder, t),
-               nach(szene_.SzeneEbene, E));
+    handOver(Szenenart::TetraederEbene, store(szene_.SzeneTetraeder, t),
+               store(szene_.SzeneEbene, E));
 }
 
 // --- Lines ---
 
 void SceneHandover::Gerade_uebergeben(const TGerade& g) {
-    uebergeben(Szenenart::Gerade, nach(szene_.SzeneGerade, g));
+    handOver(Szenenart::Gerade, store(szene_.SzeneGerade, g));
 }
 
 void SceneHandover::Gerade2Punkte_uebergeben(const TPunkt& A, const TPunkt& B, const TGerade& g) {
-    uebergeben(Szenenart::Gerade2Punkte, nach(szene_.SzeneStrecke.A, A),
-               nach(szene_.SzeneStrecke.B, B), nach(szene_.SzeneGerade, g));
+    handOver(Szenenart::Gerade2Punkte, store(szene_.SzeneStrecke.A, A),
+               store(szene_.SzeneStrecke.B, B), store(szene_.SzeneGerade, g));
 }
 
 void SceneHandover::Gerade_Punkt_uebergeben(const TGerade& g, const TPunkt& P) {
-    uebergeben(Szenenart::GeradePunkt, nach(szene_.SzeneGerade, g), nach(szene_.SzenePunkt, P));
+    handOver(Szenenart::GeradePunkt, store(szene_.SzeneGerade, g), store(szene_.SzenePunkt, P));
 }
 
 void SceneHandover::ZweiGeraden_uebergeben(const TGerade& g, const TGerade& h) {
-    uebergeben(Szenenart::ZweiGeraden, nach(szene_.SzeneGerade1, g), nach(szene_.SzeneGerade2, h));
+    handOver(Szenenart::ZweiGeraden, store(szene_.SzeneGerade1, g), store(szene_.SzeneGerade2, h));
 }
 
 void SceneHandover::Punkt_ZweiGeraden_uebergeben(const TPunkt& P, const TGerade& g1,
                                                  const TGerade& g2) {
-    uebergeben(Szenenart::PunktZweiGeraden, nach(szene_.SzenePunkt, P),
-               nach(szene_.SzeneGerade1, g1), nach(szene_.SzeneGerade2, g2));
+    handOver(Szenenart::PunktZweiGeraden, store(szene_.SzenePunkt, P),
+               store(szene_.SzeneGerade1, g1), store(szene_.SzeneGerade2, g2));
 }
 
 // --- Planes ---
 
 void SceneHandover::Ebene_uebergeben(const TEbeneNorm& E) {
-    uebergeben(Szenenart::Ebene, nach(szene_.SzeneEbene, E));
+    handOver(Szenenart::Ebene, store(szene_.SzeneEbene, E));
 }
 
 void SceneHandover::EbenePAR_uebergeben(const TEbene& E) {
-    uebergeben(Szenenart::EbenePar, nach(szene_.SzeneEbenePar, E));
+    handOver(Szenenart::EbenePar, store(szene_.SzeneEbenePar, E));
 }
 
 void SceneHandover::Ebene3Punkte_uebergeben(const TPunkt& A, const TPunkt& B, const TPunkt& C,
                                             const TEbene& E) {
     TDreieck& d = szene_.SzeneDreieck;
-    uebergeben(Szenenart::Ebene3Punkte, nach(d.A, A), nach(d.B, B), nach(d.C, C),
-               nach(szene_.SzeneEbenePar, E));
+    handOver(Szenenart::Ebene3Punkte, store(d.A, A), store(d.B, B), store(d.C, C),
+               store(szene_.SzeneEbenePar, E));
 }
 
 void SceneHandover::Ebene_Punkt_uebergeben(const TEbeneNorm& E, const TPunkt& P) {
-    uebergeben(Szenenart::EbenePunkt, nach(szene_.SzeneEbene, E), nach(szene_.SzenePunkt, P));
+    handOver(Szenenart::EbenePunkt, store(szene_.SzeneEbene, E), store(szene_.SzenePunkt, P));
 }
 
 void SceneHandover::EbenePar_Punkt_uebergeben(const TEbene& E, const TPunkt& P) {
-    uebergeben(Szenenart::EbeneParPunkt, nach(szene_.SzeneEbenePar, E), nach(szene_.SzenePunkt, P));
+    handOver(Szenenart::EbeneParPunkt, store(szene_.SzeneEbenePar, E), store(szene_.SzenePunkt, P));
 }
 
 void SceneHandover::Ebene_Gerade_uebergeben(const TEbeneNorm& E, const TGerade& g) {
-    uebergeben(Szenenart::EbeneGerade, nach(szene_.SzeneEbene, E), nach(szene_.SzeneGerade, g));
+    handOver(Szenenart::EbeneGerade, store(szene_.SzeneEbene, E), store(szene_.SzeneGerade, g));
 }
 
 void SceneHandover::EbenePAR_Gerade_uebergeben(const TEbene& E, const TGerade& g) {
-    uebergeben(Szenenart::EbeneParGerade, nach(szene_.SzeneEbenePar, E),
-               nach(szene_.SzeneGerade, g));
+    handOver(Szenenart::EbeneParGerade, store(szene_.SzeneEbenePar, E),
+               store(szene_.SzeneGerade, g));
 }
 
 void SceneHandover::Zwei_Ebenen_uebergeben(const TEbeneNorm& E1, const TEbeneNorm& E2) {
@@ -120,16 +120,16 @@ void SceneHandover::Zwei_Ebenen_uebergeben(const TEbeneNorm& E1, const TEbeneNor
 }
 
 void SceneHandover::EbeneNorm_EbeneNorm_uebergeben(const TEbeneNorm& E1, const TEbeneNorm& E2) {
-    uebergeben(Szenenart::EbeneNormEbeneNorm, nach(szene_.SzeneEbene1, E1),
-               nach(szene_.SzeneEbene2, E2));
+    handOver(Szenenart::EbeneNormEbeneNorm, store(szene_.SzeneEbene1, E1),
+               store(szene_.SzeneEbene2, E2));
 }
 
 void SceneHandover::EbenePAR_EbenePAR_uebergeben(const TEbene& E1, const TEbene& E2) {
-    uebergeben(Szenenart::EbeneParEbenePar, nach(szene_.SzeneEbenePar1, E1),
-               nach(szene_.SzeneEbenePar2, E2));
+    handOver(Szenenart::EbeneParEbenePar, store(szene_.SzeneEbenePar1, E1),
+               store(szene_.SzeneEbenePar2, E2));
 }
 
 void SceneHandover::EbenePAR_EbeneNorm_uebergeben(const TEbene& E1, const TEbeneNorm& E2) {
-    uebergeben(Szenenart::EbeneParEbeneNorm, nach(szene_.SzeneEbenePar1, E1),
-               nach(szene_.SzeneEbene2, E2));
+    handOver(Szenenart::EbeneParEbeneNorm, store(szene_.SzeneEbenePar1, E1),
+               store(szene_.SzeneEbene2, E2));
 }

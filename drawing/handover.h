@@ -16,7 +16,7 @@ public:
     SceneHandover(Szene& szene, Optionen& optionen, Sheet& sheet, Meldungen& meldungen,
                   std::function<void()> redraw = {});
 
-    // Asks for a redraw of the drawing (TZeichnungsDlg::neuZeichnen in the program).
+    // Asks for a redraw of the drawing (TZeichnungsDlg::redraw in the program).
     std::function<void()> redraw;
 
     // --- Points and figures ---
@@ -90,29 +90,29 @@ private:
     // built, before anything is stored: a caller may pass records that live in the scene stores
     // themselves (the sheet's click editing does), and storing one of them must not change
     // another on the way.
-    template <class T> struct Ablage {
-        T& ziel;
-        T wert;
+    template <class T> struct Store {
+        T& target;
+        T value;
     };
-    template <class T> static Ablage<T> nach(T& ziel, const T& wert) { return {ziel, wert}; }
+    template <class T> static Store<T> store(T& target, const T& value) { return {target, value}; }
 
     // The whole hand-over: forget, store, mark, redraw, report.
-    template <class... T> void uebergeben(Szenenart art, Ablage<T>... ablagen) {
-        beginnen();
-        ((ablagen.ziel = std::move(ablagen.wert)), ...);
-        abschliessen(art);
+    template <class... T> void handOver(Szenenart art, Store<T>... stores) {
+        begin();
+        ((stores.target = std::move(stores.value)), ...);
+        finish(art);
     }
     // Every sphere task shows the centres of the sphere's circles in the coordinate planes;
     // the flag is never switched off again.
-    template <class... T> void kugelUebergeben(Szenenart art, Ablage<T>... ablagen) {
+    template <class... T> void handOverSphere(Szenenart art, Store<T>... stores) {
         optionen_.KugelEbenenpunkte = true;
-        uebergeben(art, std::move(ablagen)...);
+        handOver(art, std::move(stores)...);
     }
 
     // Forgets the scene (the report clears the sheet when it is written).
-    void beginnen();
+    void begin();
     // Marks the scene, asks for a redraw (unless told not to) and writes the report.
-    void abschliessen(Szenenart art, bool neuZeichnen = true);
+    void finish(Szenenart art, bool withRedraw = true);
 
     Szene& szene_;
     Optionen& optionen_;

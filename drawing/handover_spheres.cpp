@@ -4,25 +4,25 @@
 #include "sheet/sheet.h"
 
 void SceneHandover::Kugel_uebergeben(const TKugel& K) {
-    kugelUebergeben(Szenenart::Kugel, nach(szene_.SzeneKugel, K));
+    handOverSphere(Szenenart::Kugel, store(szene_.SzeneKugel, K));
 }
 
 void SceneHandover::KugelV_uebergeben(const TKugelV& V) {
-    kugelUebergeben(Szenenart::KugelV, nach(szene_.SzeneKugelV, V));
+    handOverSphere(Szenenart::KugelV, store(szene_.SzeneKugelV, V));
 }
 
 void SceneHandover::Kugel_Gerade_uebergeben(const TKugel& K, const TGerade& g) {
-    kugelUebergeben(Szenenart::KugelGerade, nach(szene_.SzeneKugel, K),
-                    nach(szene_.SzeneGerade, g));
+    handOverSphere(Szenenart::KugelGerade, store(szene_.SzeneKugel, K),
+                    store(szene_.SzeneGerade, g));
 }
 
 void SceneHandover::KugelVF_Gerade_uebergeben(const TKugelV& V, const TGerade& g) {
-    kugelUebergeben(Szenenart::KugelVGerade, nach(szene_.SzeneKugelV, V),
-                    nach(szene_.SzeneGerade, g));
+    handOverSphere(Szenenart::KugelVGerade, store(szene_.SzeneKugelV, V),
+                    store(szene_.SzeneGerade, g));
 }
 
 void SceneHandover::Kugel_Punkt_uebergeben(const TKugel& K, const TPunkt& P) {
-    kugelUebergeben(Szenenart::KugelPunkt, nach(szene_.SzeneKugel, K), nach(szene_.SzenePunkt, P));
+    handOverSphere(Szenenart::KugelPunkt, store(szene_.SzeneKugel, K), store(szene_.SzenePunkt, P));
 }
 
 void SceneHandover::KugelM_Punkt_uebergeben(const TKugel& K, const TPunkt& P) {
@@ -30,37 +30,37 @@ void SceneHandover::KugelM_Punkt_uebergeben(const TKugel& K, const TPunkt& P) {
 }
 
 void SceneHandover::KugelV_Punkt(const TKugelV& V, const TPunkt& P) {
-    kugelUebergeben(Szenenart::KugelVPunkt, nach(szene_.SzeneKugelV, V),
-                    nach(szene_.SzenePunkt, P));
+    handOverSphere(Szenenart::KugelVPunkt, store(szene_.SzeneKugelV, V),
+                    store(szene_.SzenePunkt, P));
 }
 
 void SceneHandover::Kugel_Ebene_uebergeben(const TKugel& K, const TEbeneNorm& E) {
-    kugelUebergeben(Szenenart::KugelEbene, nach(szene_.SzeneKugel, K), nach(szene_.SzeneEbene, E));
+    handOverSphere(Szenenart::KugelEbene, store(szene_.SzeneKugel, K), store(szene_.SzeneEbene, E));
 }
 
 void SceneHandover::EbeneNorm_KugelM_uebergeben(const TKugel& K, const TEbeneNorm& E) {
-    kugelUebergeben(Szenenart::EbeneNormKugelM, nach(szene_.SzeneKugel, K),
-                    nach(szene_.SzeneEbene, E));
+    handOverSphere(Szenenart::EbeneNormKugelM, store(szene_.SzeneKugel, K),
+                    store(szene_.SzeneEbene, E));
 }
 
 void SceneHandover::KugelV_EbeneNorm_uebergeben(const TKugelV& V, const TEbeneNorm& E) {
-    kugelUebergeben(Szenenart::KugelVEbeneNorm, nach(szene_.SzeneKugelV, V),
-                    nach(szene_.SzeneEbene, E));
+    handOverSphere(Szenenart::KugelVEbeneNorm, store(szene_.SzeneKugelV, V),
+                    store(szene_.SzeneEbene, E));
 }
 
 void SceneHandover::KugelM_EbenePAR_uebergeben(const TKugel& K, const TEbene& E) {
-    kugelUebergeben(Szenenart::KugelMEbenePar, nach(szene_.SzeneKugel, K),
-                    nach(szene_.SzeneEbenePar, E));
+    handOverSphere(Szenenart::KugelMEbenePar, store(szene_.SzeneKugel, K),
+                    store(szene_.SzeneEbenePar, E));
 }
 
 void SceneHandover::KugelV_EbenePAR_uebergeben(const TKugelV& V, const TEbene& E) {
-    kugelUebergeben(Szenenart::KugelVEbenePar, nach(szene_.SzeneKugelV, V),
-                    nach(szene_.SzeneEbenePar, E));
+    handOverSphere(Szenenart::KugelVEbenePar, store(szene_.SzeneKugelV, V),
+                    store(szene_.SzeneEbenePar, E));
 }
 
 void SceneHandover::Kugel_Kugel_uebergeben(const TKugel& K1, const TKugel& K2) {
-    kugelUebergeben(Szenenart::KugelKugel, nach(szene_.SzeneKugel1, K1),
-                    nach(szene_.SzeneKugel2, K2));
+    handOverSphere(Szenenart::KugelKugel, store(szene_.SzeneKugel1, K1),
+                    store(szene_.SzeneKugel2, K2));
 }
 
 void SceneHandover::KugelM_KugelM_uebergeben(const TKugel& K1, const TKugel& K2) {
@@ -68,29 +68,29 @@ void SceneHandover::KugelM_KugelM_uebergeben(const TKugel& K1, const TKugel& K2)
 }
 
 void SceneHandover::KugelM_KugelV_uebergeben(const TKugel& K, const TKugelV& V) {
-    kugelUebergeben(Szenenart::KugelMKugelV, nach(szene_.SzeneKugel, K),
-                    nach(szene_.SzeneKugelV, V));
+    handOverSphere(Szenenart::KugelMKugelV, store(szene_.SzeneKugel, K),
+                    store(szene_.SzeneKugelV, V));
 }
 
 void SceneHandover::KugelV_KugelV_uebergeben(const TKugelV& V1, const TKugelV& V2) {
-    kugelUebergeben(Szenenart::KugelVKugelV, nach(szene_.SzeneKugelV1, V1),
-                    nach(szene_.SzeneKugelV2, V2));
+    handOverSphere(Szenenart::KugelVKugelV, store(szene_.SzeneKugelV1, V1),
+                    store(szene_.SzeneKugelV2, V2));
 }
 
 void SceneHandover::Kugel4Punkte_uebergeben(const TViereck& punkte, const TKugel& K) {
-    kugelUebergeben(Szenenart::Kugel4Punkte, nach(szene_.SzeneTetraeder, punkte),
-                    nach(szene_.SzeneKugel, K));
+    handOverSphere(Szenenart::Kugel4Punkte, store(szene_.SzeneTetraeder, punkte),
+                    store(szene_.SzeneKugel, K));
 }
 
 // --- Vectors ---
 
 void SceneHandover::Skalarprodukt_Uebergeben(const TPunkt& a, const TPunkt& b) {
-    uebergeben(Szenenart::Skalarprodukt, nach(szene_.SzeneVek1, a), nach(szene_.SzeneVek2, b));
+    handOver(Szenenart::Skalarprodukt, store(szene_.SzeneVek1, a), store(szene_.SzeneVek2, b));
 }
 
 void SceneHandover::Vektorprodukt_Uebergeben(const TPunkt& a, const TPunkt& b) {
     TPunkt p = a, q = b;
-    beginnen();
+    begin();
     const bool null = IstNullvektor(kreuzprodukt(p, q));
     szene_.SzeneVek1 = std::move(p);
     szene_.SzeneVek2 = std::move(q);
@@ -102,26 +102,26 @@ void SceneHandover::Vektorprodukt_Uebergeben(const TPunkt& a, const TPunkt& b) {
         // A menu command, not a repaint: the box may be shown right here.
         meldungen_.abbrechenBox(meldung::Vektorprodukt_Null);
     }
-    abschliessen(Szenenart::Vektorprodukt, !null);
+    finish(Szenenart::Vektorprodukt, !null);
     szene_.VektorproduktGemeldet = null;
 }
 
 void SceneHandover::Spatprodukt_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c) {
-    uebergeben(Szenenart::Spatprodukt, nach(szene_.SzeneVek1, a), nach(szene_.SzeneVek2, b),
-               nach(szene_.SzeneVek3, c));
+    handOver(Szenenart::Spatprodukt, store(szene_.SzeneVek1, a), store(szene_.SzeneVek2, b),
+               store(szene_.SzeneVek3, c));
 }
 
 void SceneHandover::LineareAbh2_Uebergeben(const TPunkt& a, const TPunkt& b) {
-    uebergeben(Szenenart::LineareAbh2, nach(szene_.SzeneVek1, a), nach(szene_.SzeneVek2, b));
+    handOver(Szenenart::LineareAbh2, store(szene_.SzeneVek1, a), store(szene_.SzeneVek2, b));
 }
 
 void SceneHandover::LineareAbh3_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c) {
-    uebergeben(Szenenart::LineareAbh3, nach(szene_.SzeneVek1, a), nach(szene_.SzeneVek2, b),
-               nach(szene_.SzeneVek3, c));
+    handOver(Szenenart::LineareAbh3, store(szene_.SzeneVek1, a), store(szene_.SzeneVek2, b),
+               store(szene_.SzeneVek3, c));
 }
 
 void SceneHandover::LineareAbh4_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c,
                                            const TPunkt& d) {
-    uebergeben(Szenenart::LineareAbh4, nach(szene_.SzeneVek1, a), nach(szene_.SzeneVek2, b),
-               nach(szene_.SzeneVek3, c), nach(szene_.SzeneVek4, d));
+    handOver(Szenenart::LineareAbh4, store(szene_.SzeneVek1, a), store(szene_.SzeneVek2, b),
+               store(szene_.SzeneVek3, c), store(szene_.SzeneVek4, d));
 }

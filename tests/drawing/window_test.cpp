@@ -255,7 +255,7 @@ TEST(DrawingWindow, PaintErrorIsReportedOnceAfterThePaint) {
     w.render(); // the repaint after the box fails the same way: no second report
     QApplication::processEvents();
     EXPECT_EQ(w.meldungen.eintraege.size(), 3u);
-    w.dlg.neuZeichnen(); // a change of view or scene: report again
+    w.dlg.redraw(); // a change of view or scene: report again
     w.render();
     QApplication::processEvents();
     EXPECT_EQ(w.meldungen.eintraege.size(), 6u);
