@@ -225,12 +225,6 @@ const ExampleSpec* findExample(std::string_view caption) {
     return nullptr;
 }
 
-const ExampleSpec* findExampleByHandler(std::string_view handler) {
-    for (const ExampleSpec& e : exampleTable())
-        if (e.handler == handler) return &e;
-    return nullptr;
-}
-
 void runExample(const ExampleSpec& example, TaskContext& context) {
     for (const OptionSetting& o : example.options) context.optionen.*o.flag = o.on;
     example.handOver(context);

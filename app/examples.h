@@ -27,9 +27,8 @@ struct ExampleSpec {
 
 // Every 3-D example, in menu order.
 const std::vector<ExampleSpec>& exampleTable();
-// By caption (without "&") or by command name; nullptr when there is none.
+// By caption (without "&"); nullptr when there is none.
 const ExampleSpec* findExample(std::string_view caption);
-const ExampleSpec* findExampleByHandler(std::string_view handler);
 
 // Sets the example's options, then hands its records over.
 void runExample(const ExampleSpec& example, TaskContext& context);
