@@ -31,7 +31,6 @@ const OptionSetting lotAus{&Optionen::Ursprungslotgeraden, aus};
 const OptionSetting quader{&Optionen::Quaderdarstellung, an};
 const OptionSetting hilfsquader{&Optionen::HilfsQuader, an};
 const OptionSetting kanten{&Optionen::TetraederKanten, an};
-const OptionSetting kugelpunkte{&Optionen::KugelEbenenpunkte, an};
 
 std::vector<ExampleSpec> figures() {
     return {
@@ -142,13 +141,13 @@ std::vector<ExampleSpec> spheresAndVectors() {
     return {
         {"Kugel",
          "Kugel3Click",
-         {kugelpunkte},
+         {},
          [](TaskContext& c) {
              c.handover.Kugel_uebergeben(kugel("K: ", punkt(2, 3, 1, gelb, "M"), 4, gelb));
          }},
         {"Kugel mit Gerade",
          "KugelundGerade1Click",
-         {kugelpunkte, spurpunkte, lotAus},
+         {spurpunkte, lotAus},
          [](TaskContext& c) {
              c.handover.Kugel_Gerade_uebergeben(
                  kugel("K: ", punkt(2, 1, 3, lime, "M"), 4, lime),
@@ -156,21 +155,21 @@ std::vector<ExampleSpec> spheresAndVectors() {
          }},
         {"Kugel mit Punkt",
          "KugelmitPunkt2Click",
-         {kugelpunkte},
+         {},
          [](TaskContext& c) {
              c.handover.Kugel_Punkt_uebergeben(kugel("K: ", punkt(2, 1, 3, lime, "M"), 4, lime),
                                                punkt(2, 2, 8, gelb, "P"));
          }},
         {"Kugel mit Ebene",
          "KugelmitEbene2Click",
-         {kugelpunkte, quader, hilfsquader},
+         {quader, hilfsquader},
          [](TaskContext& c) {
              c.handover.Kugel_Ebene_uebergeben(kugel("K: ", punkt(0, 1, 0, gelb, "M"), 4, gelb),
                                                ebene("E: ", 0, 0, 1, 3, lime));
          }},
         {"Kugel mit Kugel",
          "KugelmitKugel2Click",
-         {kugelpunkte},
+         {},
          [](TaskContext& c) {
              c.handover.Kugel_Kugel_uebergeben(kugel("K1: ", punkt(0, 1, 0, gelb, "M1"), 3, gelb),
                                                kugel("K2: ", punkt(0, 6, 0, lime, "M2"), 4, lime));

@@ -79,8 +79,4 @@ void nurSpurpunkte(Optionen& o) {
     o.Projektionsgeraden = false;
 }
 
-void kugelpunkteAn(Optionen& o) {
-    o.KugelEbenenpunkte = true;
-}
-
 } // namespace task_rows

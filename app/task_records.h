@@ -36,8 +36,6 @@ bool gueltig(TaskContext& c, bool allePassen, int zusaetzlichePiepse = 0);
 void spurpunkteAn(Optionen& o);
 // The five line tasks also switch the projection lines off.
 void nurSpurpunkte(Optionen& o);
-// Every sphere task shows the sphere's plane points.
-void kugelpunkteAn(Optionen& o);
 
 void addPointTasks(std::vector<TaskSpec>& table);
 void addLineTasks(std::vector<TaskSpec>& table);

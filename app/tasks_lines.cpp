@@ -97,7 +97,6 @@ void addLineTasks(std::vector<TaskSpec>& t) {
                      TKugel K = kugelM(f, "K: ", "M", f.farbe(1));
                      if (!gueltig(c, IstGerade(g) && IstKugel(K))) return O::Rejected;
                      spurpunkteAn(c.optionen);
-                     kugelpunkteAn(c.optionen);
                      c.handover.Kugel_Gerade_uebergeben(K, g);
                      return O::HandedOver;
                  }});
@@ -110,7 +109,6 @@ void addLineTasks(std::vector<TaskSpec>& t) {
                      TKugelV K = kugelV(f, "K: ", f.farbe(1));
                      if (!gueltig(c, IstGerade(g) && IstKugelV(K))) return O::Rejected;
                      spurpunkteAn(c.optionen);
-                     kugelpunkteAn(c.optionen);
                      c.handover.KugelVF_Gerade_uebergeben(K, g);
                      return O::HandedOver;
                  }});

@@ -112,7 +112,6 @@ void addPlaneTasks(std::vector<TaskSpec>& t) {
              TEbeneNorm E = ebeneNorm(f, "E: ", f.farbe(0));
              TKugel K = kugelM(f, "K: ", "M", f.farbe(1));
              if (!gueltig(c, IstEbeneNorm(E) && IstKugel(K))) return O::Rejected;
-             kugelpunkteAn(c.optionen);
              c.handover.EbeneNorm_KugelM_uebergeben(K, E);
              return O::HandedOver;
          }});
@@ -124,7 +123,6 @@ void addPlaneTasks(std::vector<TaskSpec>& t) {
                      TEbeneNorm E = ebeneNorm(f, "E: ", f.farbe(0));
                      TKugelV K = kugelV(f, "K: ", f.farbe(1));
                      if (!gueltig(c, IstEbeneNorm(E) && IstKugelV(K))) return O::Rejected;
-                     kugelpunkteAn(c.optionen);
                      c.handover.KugelV_EbeneNorm_uebergeben(K, E);
                      return O::HandedOver;
                  }});
@@ -137,7 +135,6 @@ void addPlaneTasks(std::vector<TaskSpec>& t) {
              TEbene E = ebenePar(f, "E: ", f.farbe(0));
              TKugel K = kugelM(f, "K: ", "M", f.farbe(1));
              if (!gueltig(c, IstEbenePar(E) && IstKugel(K))) return O::Rejected;
-             kugelpunkteAn(c.optionen);
              c.handover.KugelM_EbenePAR_uebergeben(K, E);
              return O::HandedOver;
          }});
@@ -149,7 +146,6 @@ void addPlaneTasks(std::vector<TaskSpec>& t) {
                      TEbene E = ebenePar(f, "E: ", f.farbe(0));
                      TKugelV K = kugelV(f, "K: ", f.farbe(1));
                      if (!gueltig(c, IstEbenePar(E) && IstKugelV(K))) return O::Rejected;
-                     kugelpunkteAn(c.optionen);
                      c.handover.KugelV_EbenePAR_uebergeben(K, E);
                      return O::HandedOver;
                  }});

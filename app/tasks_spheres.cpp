@@ -20,7 +20,6 @@ void addSphereTasks(std::vector<TaskSpec>& t) {
                      TPunkt P = f.punkt("P", f.farbe(0));
                      TKugel K = kugelM(f, "K: ", "M", f.farbe(1));
                      if (!gueltig(c, IstKugel(K))) return O::Rejected;
-                     kugelpunkteAn(c.optionen);
                      c.handover.KugelM_Punkt_uebergeben(K, P);
                      return O::HandedOver;
                  }});
@@ -32,7 +31,6 @@ void addSphereTasks(std::vector<TaskSpec>& t) {
                      TPunkt P = f.punkt("P", f.farbe(0));
                      TKugelV K = kugelV(f, "K: ", f.farbe(1));
                      if (!gueltig(c, IstKugelV(K))) return O::Rejected;
-                     kugelpunkteAn(c.optionen);
                      c.handover.KugelV_Punkt(K, P);
                      return O::HandedOver;
                  }});
@@ -43,7 +41,6 @@ void addSphereTasks(std::vector<TaskSpec>& t) {
                  [](TaskFields& f, TaskContext& c) {
                      TKugel K = kugelM(f, "K: ", "M", f.farbe(0));
                      if (!gueltig(c, IstKugel(K))) return O::Rejected;
-                     kugelpunkteAn(c.optionen);
                      c.handover.Kugel_uebergeben(K);
                      return O::HandedOver;
                  }});
@@ -54,7 +51,6 @@ void addSphereTasks(std::vector<TaskSpec>& t) {
                  [](TaskFields& f, TaskContext& c) {
                      TKugelV K = kugelV(f, "K: ", f.farbe(0));
                      if (!gueltig(c, IstKugelV(K))) return O::Rejected;
-                     kugelpunkteAn(c.optionen);
                      c.handover.KugelV_uebergeben(K);
                      return O::HandedOver;
                  }});
@@ -66,7 +62,6 @@ void addSphereTasks(std::vector<TaskSpec>& t) {
                      TKugel K1 = kugelM(f, "K1: ", "M1", f.farbe(0));
                      TKugel K2 = kugelM(f, "K2: ", "M2", f.farbe(1));
                      if (!gueltig(c, IstKugel(K1) && IstKugel(K2))) return O::Rejected;
-                     kugelpunkteAn(c.optionen);
                      c.handover.KugelM_KugelM_uebergeben(K1, K2);
                      return O::HandedOver;
                  }});
@@ -78,7 +73,6 @@ void addSphereTasks(std::vector<TaskSpec>& t) {
                      TKugel K1 = kugelM(f, "K1: ", "M1", f.farbe(0));
                      TKugelV K2 = kugelV(f, "K2: ", f.farbe(1));
                      if (!gueltig(c, IstKugel(K1) && IstKugelV(K2))) return O::Rejected;
-                     kugelpunkteAn(c.optionen);
                      c.handover.KugelM_KugelV_uebergeben(K1, K2);
                      return O::HandedOver;
                  }});
@@ -90,7 +84,6 @@ void addSphereTasks(std::vector<TaskSpec>& t) {
                      TKugelV K1 = kugelV(f, "K1: ", f.farbe(0));
                      TKugelV K2 = kugelV(f, "K2: ", f.farbe(1));
                      if (!gueltig(c, IstKugelV(K1) && IstKugelV(K2))) return O::Rejected;
-                     kugelpunkteAn(c.optionen);
                      c.handover.KugelV_KugelV_uebergeben(K1, K2);
                      return O::HandedOver;
                  }});
@@ -106,7 +99,6 @@ void addSphereTasks(std::vector<TaskSpec>& t) {
                      // Four points on no sphere are a failed input like any other.
                      if (!gueltig(c, geloest && IstKugel(K))) return O::Rejected;
                      c.optionen.TetraederKanten = f.checked();
-                     kugelpunkteAn(c.optionen);
                      c.handover.Kugel4Punkte_uebergeben(v, K);
                      return O::HandedOver;
                  }});
