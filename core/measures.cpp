@@ -1,6 +1,7 @@
 // Measures of figures: triangle area, parallelogram area, tetrahedron volume.
 #include "core/checked.h"
 #include "core/relations.h"
+#include "core/tolerance.h"
 
 #include <cmath>
 
@@ -22,4 +23,11 @@ double Tetraedervolumen(const TPunkt& A, const TPunkt& B, const TPunkt& C, const
     TEbeneNorm n;
     Parameter_zu_Normalenform(e, n);
     return endlich(Dreiecksflaeche(A, B, C) * Abstand_Punkt_Ebene(D, n) / 3);
+}
+
+bool collinear(const TPunkt& A, const TPunkt& B, const TPunkt& C) {
+    // B − A and C − A are parallel (or one of them is zero): their cross product vanishes
+    // relative to the sizes of the two vectors.
+    const TPunkt u = differenz(B, A), v = differenz(C, A);
+    return tolerance::isZeroVector(kreuzprodukt(u, v), tolerance::size(u) * tolerance::size(v));
 }
