@@ -26,8 +26,12 @@ double Tetraedervolumen(const TPunkt& A, const TPunkt& B, const TPunkt& C, const
 }
 
 bool collinear(const TPunkt& A, const TPunkt& B, const TPunkt& C) {
-    // B − A and C − A are parallel (or one of them is zero): their cross product vanishes
-    // relative to the sizes of the two vectors.
-    const TPunkt u = differenz(B, A), v = differenz(C, A);
-    return tolerance::isZeroVector(kreuzprodukt(u, v), tolerance::size(u) * tolerance::size(v));
+    // B − A and C − A are parallel (or one of them is zero): the cross product of the two, each
+    // divided by its size so that tiny coordinates cannot underflow, vanishes.
+    TPunkt u = differenz(B, A), v = differenz(C, A);
+    const double su = tolerance::size(u), sv = tolerance::size(v);
+    if (su == 0 || sv == 0) return true; // two of the points are the same point
+    u = punkt(u.x / su, u.y / su, u.z / su);
+    v = punkt(v.x / sv, v.y / sv, v.z / sv);
+    return tolerance::isZeroVector(kreuzprodukt(u, v), 1);
 }
