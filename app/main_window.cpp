@@ -26,10 +26,10 @@ namespace {
 
 const char* const Fenstertitel = "Quillon – Analytische Geometrie und Vektorrechnung";
 
+// Names only what the program does today.
 const char* const Ueberuns = "Quillon\r\nAnalytische Geometrie und Vektorrechnung\r\n\r\n"
                              "Ein Lernprogramm für Schülerinnen, Schüler und Lehrkräfte:\r\n"
-                             "Punkte, Geraden, Ebenen und Kugeln im Raum, Vektoren, Matrizen,\r\n"
-                             "Dreieck, Ellipse und affine Abbildungen in der Ebene.";
+                             "Punkte, Geraden, Ebenen und Kugeln im Raum und Vektoren.";
 
 // The area below the menu; it places the drawing window and the sheet whenever its size changes.
 class Arbeitsflaeche : public QWidget {
@@ -160,12 +160,21 @@ void TForm1::menueBauen() {
 }
 
 void TForm1::menueAktualisieren() {
-    for (const Knoten& k : knoten_) {
+    // A submenu is enabled only when one of its entries is: the table lists every entry after its
+    // submenu, so walking it backwards settles the entries before their submenus.
+    std::map<std::vector<std::string>, bool> einEintragFrei;
+    for (auto k = knoten_.rbegin(); k != knoten_.rend(); ++k) {
+        const MenuZeile& z = *k->zeile;
         bool frei = true;
-        if (k.zeile->gruppe == Menuegruppe::dreidim) frei = dreidimAktiv_;
-        if (k.zeile->gruppe == Menuegruppe::abbildung) frei = abbildungAktiv_;
-        if (!k.zeile->befehl.empty()) frei = frei && befehle_.hat(k.zeile->befehl);
-        k.aktion->setEnabled(frei);
+        if (z.gruppe == Menuegruppe::dreidim) frei = dreidimAktiv_;
+        if (z.gruppe == Menuegruppe::abbildung) frei = abbildungAktiv_;
+        if (z.befehl.empty())
+            frei = frei && einEintragFrei[z.pfad];
+        else
+            frei = frei && befehle_.hat(z.befehl);
+        k->aktion->setEnabled(frei);
+        if (frei && z.pfad.size() > 1)
+            einEintragFrei[std::vector<std::string>(z.pfad.begin(), z.pfad.end() - 1)] = true;
     }
 }
 

@@ -100,7 +100,7 @@ void Nulldarstellung3(const TPunkt& a, const TPunkt& b, const TPunkt& c, double&
 void Nulldarstellung4(const TPunkt& a, const TPunkt& b, const TPunkt& c, const TPunkt& d,
                       double& la, double& lb, double& lc, double& ld) {
     const double abd = Det3(a, b, d);
-    if (abd == 0) {
+    if (determinantIsZero(a, b, d)) {
         Nulldarstellung3(a, b, d, la, lb, ld);
         lc = 0;
         return;

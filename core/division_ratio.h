@@ -10,8 +10,12 @@ double divisionRatio(const TPunkt& A, const TPunkt& B, const TPunkt& T);
 // B (or on A), −tau when T lies outside the segment. Throws MathError when T = B.
 double signedDivisionRatio(const TPunkt& A, const TPunkt& B, const TPunkt& T);
 
+// True when |AT| = |TB| up to rounding (tau = 1; for T on the line AB, the midpoint): then there is
+// no fourth harmonic point.
+bool divisionRatioIsOne(const TPunkt& A, const TPunkt& B, const TPunkt& T);
+
 // The fourth harmonic point T´ = (A − λ·B)/(1 − λ) with the signed ratio λ: it divides AB in the
 // same ratio of lengths as T, on the other side (outside when T is inside, and vice versa). Named
-// "T´" with the colour of T. Throws MathError when T = B or when T is the midpoint (λ = 1, the
-// point lies at infinity).
+// "T´" with the colour of T. Throws MathError when T = B or when T is the midpoint
+// (divisionRatioIsOne; the point lies at infinity).
 void fourthHarmonicPoint(const TPunkt& A, const TPunkt& B, const TPunkt& T, TPunkt& erg);

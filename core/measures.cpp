@@ -1,6 +1,7 @@
 // Measures of figures: triangle area, parallelogram area, tetrahedron volume.
 #include "core/checked.h"
 #include "core/relations.h"
+#include "core/tolerance.h"
 
 #include <cmath>
 
@@ -22,4 +23,15 @@ double Tetraedervolumen(const TPunkt& A, const TPunkt& B, const TPunkt& C, const
     TEbeneNorm n;
     Parameter_zu_Normalenform(e, n);
     return endlich(Dreiecksflaeche(A, B, C) * Abstand_Punkt_Ebene(D, n) / 3);
+}
+
+bool collinear(const TPunkt& A, const TPunkt& B, const TPunkt& C) {
+    // B − A and C − A are parallel (or one of them is zero): the cross product of the two, each
+    // divided by its size so that tiny coordinates cannot underflow, vanishes.
+    TPunkt u = differenz(B, A), v = differenz(C, A);
+    const double su = tolerance::size(u), sv = tolerance::size(v);
+    if (su == 0 || sv == 0) return true; // two of the points are the same point
+    u = punkt(u.x / su, u.y / su, u.z / su);
+    v = punkt(v.x / sv, v.y / sv, v.z / sv);
+    return tolerance::isZeroVector(kreuzprodukt(u, v), 1);
 }

@@ -15,8 +15,21 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The offending text as quoted in the message: at most its first 40 characters, then "…", so that
+// a pasted page of text does not become a box larger than the screen. Characters are counted in
+// UTF-8, and a character is never cut in half.
+std::string quoted(std::string_view text) {
+    constexpr int MaxChars = 40;
+    int chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool startsChar = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (startsChar && chars++ == MaxChars) return std::string(text.substr(0, i)) + "\u2026";
+    }
+    return std::string(text);
+}
+
 [[noreturn]] void notANumber(std::string_view text) {
-    throw ConversionError("'" + std::string(text) + "' ist kein gültiger Gleitkommawert.");
+    throw ConversionError("'" + quoted(text) + "' ist kein gültiger Gleitkommawert.");
 }
 
 // The decimal exponent of the leading significant digit of an accepted number (1.5e3 -> 3,

@@ -85,3 +85,5 @@ void Schnittkreis_Koordinatenebene(const TKugel& K, const std::string& key, TPun
 double Dreiecksflaeche(const TPunkt& A, const TPunkt& B, const TPunkt& C);
 double Parallelogrammflaeche(const TPunkt& a, const TPunkt& b);
 double Tetraedervolumen(const TPunkt& A, const TPunkt& B, const TPunkt& C, const TPunkt& D);
+// True when A, B and C lie on one line (up to rounding; also when two of them are the same point).
+bool collinear(const TPunkt& A, const TPunkt& B, const TPunkt& C);

@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "core/relations.h"
 #include "core/relations_internal.h"
+#include "core/tolerance.h"
 
 #include <cmath>
 
@@ -18,11 +19,15 @@ double Schnittparameter(const TGerade& g, const TGerade& h) {
     const TPunkt& u = g.Richtung;
     const TPunkt& v = h.Richtung;
     const TPunkt w = differenz(g.Stuetz, h.Stuetz);
-    const double d1 = endlich(u.y * v.x - u.x * v.y);
+    // A denominator that is only a rounding remainder would put the point near infinity.
+    auto nenner = [](double p, double q) {
+        return tolerance::snapped(endlich(p - q), std::fabs(p) + std::fabs(q));
+    };
+    const double d1 = nenner(u.y * v.x, u.x * v.y);
     if (d1 != 0) return teile(endlich(w.x * v.y - w.y * v.x), d1);
-    const double d2 = endlich(u.y * v.z - u.z * v.y);
+    const double d2 = nenner(u.y * v.z, u.z * v.y);
     if (d2 != 0) return teile(endlich(w.z * v.y - w.y * v.z), d2);
-    const double d3 = endlich(u.z * v.x - u.x * v.z);
+    const double d3 = nenner(u.z * v.x, u.x * v.z);
     if (d3 != 0) return teile(endlich(w.x * v.z - w.z * v.x), d3);
     return 0;
 }
@@ -93,7 +98,9 @@ void Lot_Punkt_Gerade(const TPunkt& Q, const TGerade& g, TGerade& l, TPunkt& F, 
     Differenz(Q, f, e.Richtung);
     e.Name = "l:";
     e.Farbe = farbe::Aqua;
-    flag = IstNullvektor(e.Richtung) ? 0 : 1;
+    // Q lies on g when the foot is Q itself up to rounding (relative to the points involved).
+    const double skala = tolerance::size({&Q, &g.Stuetz, &f});
+    flag = tolerance::isZeroVector(e.Richtung, skala) ? 0 : 1;
     l = std::move(e);
     F = std::move(f);
 }
@@ -136,6 +143,7 @@ bool Richtungen_parallel(const TPunkt& u0, const TPunkt& v0) {
     TPunkt u = u0, v = v0;
     Vereinfachen(u);
     Vereinfachen(v);
+    // An exact shortcut only: every other case is decided by the tolerance of the tests below.
     if (GleichePunkte(u, v)) return true;
     // The factor may overflow for wildly different magnitudes; the comparisons are then false,
     // which is the right answer, and nothing of it leaves this function.
@@ -186,9 +194,11 @@ void Lage_zweier_Geraden(const TGerade& g, const TGerade& h, std::string& wort,
 
     if (Richtungen_parallel(u, v)) {
         const double a = Abstand_Punkt_Gerade(q, g);
-        abstandText = Zahl9_3(a);
-        // Only an exact 0 counts: a rounding residue leaves the lines "parallel" at 0.000.
-        wort = a == 0 ? lage::identisch : lage::parallel;
+        // The same line given with another support point: the distance is 0 up to rounding,
+        // relative to the support points it was computed from.
+        const bool gleich = tolerance::isZero(a, tolerance::size({&p, &q}));
+        abstandText = Zahl9_3(gleich ? 0.0 : a);
+        wort = gleich ? lage::identisch : lage::parallel;
         return;
     }
 
@@ -258,7 +268,8 @@ void Treffgerade(const TPunkt& P, const TGerade& g, const TGerade& h, int& code,
     ff.Farbe = P.Farbe;
     // When the line from P to S runs parallel to g (or S is P itself) it never meets g: there is
     // no meeting line, and the elimination below would give a meaningless T.
-    if (IstNullvektor(ff.Richtung) || Richtungen_parallel(ff.Richtung, g.Richtung)) {
+    if (tolerance::isZeroVector(ff.Richtung, tolerance::size({&s, &P})) ||
+        Richtungen_parallel(ff.Richtung, g.Richtung)) {
         code = 3;
         return;
     }

@@ -2,6 +2,7 @@
 #include "core/checked.h"
 #include "core/relations.h"
 #include "core/relations_internal.h"
+#include "core/tolerance.h"
 
 #include <cmath>
 
@@ -9,10 +10,16 @@ using relations_internal::koordinaten;
 
 namespace {
 
+// p − q, or 0 when the two products cancel up to rounding: a 2×2 minor of the two normals, which
+// serves as a divisor below and must not be a rounding remainder.
+double minor(double p, double q) {
+    return tolerance::snapped(endlich(p - q), std::fabs(p) + std::fabs(q));
+}
+
 // A point of the intersection line of two non-parallel planes, with one coordinate fixed at 1.
 TPunkt Punkt_mit_Eins(const TPunkt& a, double dA, const TPunkt& b, double dB) {
     TPunkt p;
-    double c = endlich(a.x * b.y - a.y * b.x);
+    double c = minor(a.x * b.y, a.y * b.x);
     if (c != 0) {
         const double ra = endlich(dA - a.z), rb = endlich(dB - b.z);
         p.z = 1;
@@ -20,7 +27,7 @@ TPunkt Punkt_mit_Eins(const TPunkt& a, double dA, const TPunkt& b, double dB) {
         p.y = teile(endlich(rb * a.x - ra * b.x), c);
         return p;
     }
-    c = endlich(a.y * b.z - a.z * b.y);
+    c = minor(a.y * b.z, a.z * b.y);
     if (c != 0) {
         const double ra = endlich(dA - a.x), rb = endlich(dB - b.x);
         p.x = 1;
@@ -44,9 +51,9 @@ bool ganz(double zaehler, double nenner) {
 // equations gives a whole number, so that the sheet shows a simple support point.
 void Einfacher_Punkt(const TPunkt& a, double dA, const TPunkt& b, double dB, TPunkt& p) {
     if (a.x != 0 && b.x != 0) {
-        const double ka = endlich(a.y * b.x - b.y * a.x);
-        const double kb = endlich(a.z * b.x - b.z * a.x);
-        const double e = endlich(dA * b.x - dB * a.x);
+        const double ka = minor(a.y * b.x, b.y * a.x);
+        const double kb = minor(a.z * b.x, b.z * a.x);
+        const double e = minor(dA * b.x, dB * a.x);
         if (kb == 0) return;
         if (ganz(e, kb)) {
             p.z = teile(e, kb);
@@ -58,9 +65,9 @@ void Einfacher_Punkt(const TPunkt& a, double dA, const TPunkt& b, double dB, TPu
             p.x = teile(endlich(dA - endlich(p.y * a.y)), a.x);
         }
     } else if (a.y != 0 && b.y != 0) {
-        const double ka = endlich(a.x * b.y - b.x * a.y);
-        const double kb = endlich(a.z * b.y - b.z * a.y);
-        const double e = endlich(dA * b.y - dB * a.y);
+        const double ka = minor(a.x * b.y, b.x * a.y);
+        const double kb = minor(a.z * b.y, b.z * a.y);
+        const double e = minor(dA * b.y, dB * a.y);
         if (kb == 0) {
             // ka = 0 as well would mean parallel normals, which the caller has excluded up to
             // its tolerance; the point found with a coordinate fixed at 1 then stays.
@@ -84,8 +91,11 @@ void Lage_zweier_Ebenen(const TEbeneNorm& E, const TEbeneNorm& F, std::string& w
     const TPunkt& b = F.Normale;
     double k = 0;
     if (Parallel_mit_Faktor(a, b, k)) {
+        // Identical when dF·nE − dE·nF vanishes, relative to the size of the two products.
         const TPunkt rest = differenz(vielfaches(a, F.d), vielfaches(b, E.d));
-        wort = IstNullvektor(rest) ? lage::identisch : lage::parallel;
+        const double skala =
+            std::max(std::fabs(F.d) * tolerance::size(a), std::fabs(E.d) * tolerance::size(b));
+        wort = tolerance::isZeroVector(rest, skala) ? lage::identisch : lage::parallel;
         return;
     }
     TPunkt w = kreuzprodukt(a, b);

@@ -2,6 +2,7 @@
 #include "core/checked.h"
 #include "core/relations.h"
 #include "core/relations_internal.h"
+#include "core/tolerance.h"
 
 #include <cmath>
 
@@ -24,6 +25,7 @@ void Schnitt_Gerade_Kugel(const TKugel& K, const TGerade& g, int& anzahl, TPunkt
     const double Q = teile(C, A);
     double D = endlich(endlich((P / 2) * (P / 2)) - Q);
     if (std::sqrt(std::fabs(D)) < 1e-8) D = 0;
+    D = tolerance::snapped(D, (P / 2) * (P / 2) + std::fabs(Q));
 
     TPunkt s1 = S1, s2 = S2;
     int n = 0;
@@ -61,7 +63,7 @@ void Kugelpunkte_zur_Geraden(const TGerade& g, const TKugel& K, TPunkt& F1, TPun
     TPunkt fuss;
     int flag = 0;
     Lot_Punkt_Gerade(K.M, g, l, fuss, flag);
-    if (IstNullvektor(l.Richtung)) {
+    if (flag == 0) {
         // The centre lies on g: any direction perpendicular to u will do.
         const TPunkt& u = g.Richtung;
         if (u.x == 0)
@@ -108,7 +110,7 @@ void Tangentialebenen_durch_Gerade(const TKugel& K, const TGerade& g, bool& fehl
     const double a = Skalarprodukt(w, w);
     const double b = teile(Skalarprodukt(s0, w), a);
     const double c = teile(endlich(Skalarprodukt(s0, s0) - r2), a);
-    const double disk = endlich(endlich(b * b) - c);
+    const double disk = tolerance::snapped(endlich(endlich(b * b) - c), b * b + std::fabs(c));
     if (disk < 0) { // g meets the sphere: no tangent plane contains it
         fehler = true;
         return;
@@ -135,13 +137,14 @@ void Lage_Ebene_Kugel(const TEbeneNorm& E, const TKugel& K, int& code, TPunkt& M
     nh.z = teile(E.Normale.z, l);
     const double dh = teile(E.d, l);
     const double e = endlich(Skalarprodukt(nh, K.M) - dh);
-    // Exact comparisons on purpose: a plane at distance r up to rounding may give a circle of
-    // radius near 0 instead of a touching point.
+    // A plane at the distance r up to rounding touches the sphere; the scale is that of the
+    // numbers e was computed from.
+    const double skala = std::max({tolerance::size(K.M), std::fabs(dh), K.r});
     int c = 0;
-    if (std::fabs(e) < K.r)
-        c = 2;
-    else if (std::fabs(e) == K.r)
+    if (tolerance::areEqual(std::fabs(e), K.r, skala))
         c = 1;
+    else if (std::fabs(e) < K.r)
+        c = 2;
     if (c == 0) {
         code = 0;
         return;
@@ -160,8 +163,14 @@ void Lage_Ebene_Kugel(const TEbeneNorm& E, const TKugel& K, int& code, TPunkt& M
 }
 
 void Pol(const TEbeneNorm& E, const TKugel& K, bool& da, TPunkt& P) {
-    const double q = endlich(E.d - Skalarprodukt(E.Normale, K.M));
-    if (q == 0) {
+    // The plane passes through the centre when d − n·m vanishes up to rounding: then the pole
+    // lies at infinity.
+    const TPunkt& n = E.Normale;
+    const TPunkt& m = K.M;
+    const double q = endlich(E.d - Skalarprodukt(n, m));
+    const double skala =
+        std::fabs(E.d) + std::fabs(n.x * m.x) + std::fabs(n.y * m.y) + std::fabs(n.z * m.z);
+    if (tolerance::isZero(q, skala)) {
         da = false;
         return;
     }
@@ -176,7 +185,10 @@ void Pol(const TEbeneNorm& E, const TKugel& K, bool& da, TPunkt& P) {
 
 int Lage_zweier_Kugeln(const TKugel& KA, const TKugel& KB) {
     const double e = Abstand(KA.M, KB.M);
-    if (e <= KA.r || e <= KB.r) { // a centre lies inside or on the other sphere
+    // A centre lies inside or on the other sphere ("on" up to rounding of the distance).
+    const double skala = tolerance::size({&KA.M, &KB.M});
+    auto hoechstens = [&](double r) { return e <= r || tolerance::areEqual(e, r, skala); };
+    if (hoechstens(KA.r) || hoechstens(KB.r)) {
         double d = endlich(e - std::fabs(endlich(KA.r - KB.r)));
         if (std::fabs(d) < 1e-9) d = 0;
         if (d == 0) return -1;
@@ -199,9 +211,14 @@ void Radikalebene(const TKugel& KA, const TKugel& KB, TEbeneNorm& E) {
 }
 
 bool Schnittkreis_existiert(const TKugel& K, const std::string& key) {
-    if (key == "x23") return std::fabs(K.M.x) <= K.r;
-    if (key == "x13") return std::fabs(K.M.y) <= K.r;
-    if (key == "x12") return std::fabs(K.M.z) <= K.r;
+    // The radius may be computed (from the vector form): a coordinate plane at the distance r up
+    // to rounding touches the sphere, and the circle of radius 0 exists.
+    auto hoechstens = [&K](double a) {
+        return std::fabs(a) <= K.r || tolerance::areEqual(std::fabs(a), K.r);
+    };
+    if (key == "x23") return hoechstens(K.M.x);
+    if (key == "x13") return hoechstens(K.M.y);
+    if (key == "x12") return hoechstens(K.M.z);
     return false;
 }
 
@@ -222,8 +239,11 @@ void Schnittkreis_Koordinatenebene(const TKugel& K, const std::string& key, TPun
     } else {
         return;
     }
-    // Callers ask Schnittkreis_existiert first; without a circle the root throws.
-    const double rk = wurzel(endlich(r2 - endlich(abstand * abstand)));
+    // Callers ask Schnittkreis_existiert first; without a circle the root throws. A touching
+    // plane gives a radicand that is 0 up to rounding.
+    const double a2 = endlich(abstand * abstand);
+    const double rest = endlich(r2 - a2);
+    const double rk = wurzel(tolerance::isZero(rest, r2 + a2) ? 0.0 : rest);
     M = std::move(c);
     r = rk;
 }

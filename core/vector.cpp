@@ -2,6 +2,7 @@
 
 #include "core/checked.h"
 #include "core/number_text.h"
+#include "core/tolerance.h"
 
 #include <cmath>
 
@@ -32,8 +33,19 @@ double Skalarprodukt(const TPunkt& a, const TPunkt& b) {
     return endlich(a.x * b.x + a.y * b.y + a.z * b.z);
 }
 
+namespace {
+// p − q for two products that cancel exactly in decimal arithmetic leaves a rounding remainder;
+// it is taken as 0 relative to the size of the two products.
+double minor(double p, double q) {
+    return tolerance::snapped(endlich(p - q), std::fabs(p) + std::fabs(q));
+}
+} // namespace
+
 void Kreuzprodukt(const TPunkt& a, const TPunkt& b, TPunkt& erg) {
-    setze(erg, a.y * b.z - a.z * b.y, -(a.x * b.z - a.z * b.x), a.x * b.y - a.y * b.x);
+    // The components are cleaned of rounding remainders, so that parallel decimal vectors give
+    // the zero vector and a normal built from them has exact zero components where it should.
+    setze(erg, minor(a.y * b.z, a.z * b.y), -minor(a.x * b.z, a.z * b.x),
+          minor(a.x * b.y, a.y * b.x));
 }
 
 double Laenge(const TPunkt& v) {
@@ -92,7 +104,8 @@ bool GleichePunkte(const TPunkt& a, const TPunkt& b) {
 
 double Winkel(const TPunkt& a, const TPunkt& b) {
     double c = teile(Skalarprodukt(a, b), endlich(Laenge_gerundet(a) * Laenge_gerundet(b)));
-    if (c == 0) return 90.0;
+    // c is a cosine, so its scale is 1.
+    if (tolerance::isZero(c, 1)) return 90.0;
     // For a tiny c the quotient may leave the double range; arctan of it is then 90 degrees.
     double c2 = c * c;
     if (c2 == 0) return 90.0;
@@ -163,10 +176,24 @@ double Det3(const TPunkt& a, const TPunkt& b, const TPunkt& c) {
                    c.x * (a.y * b.z - a.z * b.y));
 }
 
+bool determinantIsZero(const TPunkt& a, const TPunkt& b, const TPunkt& c) {
+    // Each row is divided by its size first: the decision then does not depend on the units, and
+    // products of tiny coordinates cannot underflow to a false 0.
+    TPunkt zeilen[3] = {a, b, c};
+    for (TPunkt& z : zeilen) {
+        const double s = tolerance::size(z);
+        if (s == 0) return true; // a zero row: the input itself is 0, not a computed value
+        z.x /= s;
+        z.y /= s;
+        z.z /= s;
+    }
+    return tolerance::isZero(Det3(zeilen[0], zeilen[1], zeilen[2]), 1);
+}
+
 void Cramer3(const TPunkt& a, const TPunkt& b, const TPunkt& c, const TPunkt& r, bool& geloest,
              TPunkt& erg) {
     double d = Det3(a, b, c);
-    if (d == 0) {
+    if (determinantIsZero(a, b, c)) {
         geloest = false;
         return;
     }

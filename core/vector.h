@@ -66,9 +66,12 @@ bool IstGanzzahl(long double q);
 
 // --- Determinants ---
 double Det3(const TPunkt& a, const TPunkt& b, const TPunkt& c); // rows a, b, c
+// True when the determinant of the rows a, b, c is 0 up to rounding (relative to the sizes of the
+// rows): the three vectors are linearly dependent.
+bool determinantIsZero(const TPunkt& a, const TPunkt& b, const TPunkt& c);
 // Solves the system whose rows are (a.x a.y a.z | r.x) etc.: a, b, c are the coefficient rows,
-// r holds the three right-hand sides in x, y, z. On D ≠ 0 sets geloest and writes x, y, z of erg;
-// otherwise clears geloest and leaves erg untouched.
+// r holds the three right-hand sides in x, y, z. On D ≠ 0 (determinantIsZero false) sets geloest
+// and writes x, y, z of erg; otherwise clears geloest and leaves erg untouched.
 void Cramer3(const TPunkt& a, const TPunkt& b, const TPunkt& c, const TPunkt& r, bool& geloest,
              TPunkt& erg);
 double Det2_gerundet(double a, double b, double c, double d); // a·d − c·b, snapped to 1 or 0

@@ -317,6 +317,9 @@ void TZeichnungsDlg::buildContextMenu() {
     connect(help, &QAction::triggered, this, [this] {
         if (onCalculationHelp) onCalculationHelp();
     });
+    // The entry does nothing until a calculation help is attached: it is shown disabled then.
+    connect(PopupMenu1, &QMenu::aboutToShow, this,
+            [this, help] { help->setEnabled(static_cast<bool>(onCalculationHelp)); });
     QAction* memo = PopupMenu1->addAction(QStringLiteral("Hilfe"));
     connect(memo, &QAction::triggered, this, [this] { Memo1->setVisible(Memo1->isHidden()); });
 

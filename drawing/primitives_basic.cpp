@@ -51,11 +51,15 @@ void Zeichne_koordinatensystem(Zeichner& z, TFarbe achsenfarbe) {
     axis(0, ey, 0);
     axis(0, 0, ez);
 
-    // Negative half-axes dotted; the ticks stay dotted.
+    // Negative half-axes dotted.
     c.setPenStyle(PenStyle::Dot);
     axis(-ex, 0, 0);
     axis(0, -ey, 0);
     axis(0, 0, -ez);
+
+    // Ticks solid: a dotted pen leaves one or two dots of a 6-pixel tick, often on one side of
+    // the axis only; solid, each tick shows 3 pixels on either side.
+    c.setPenStyle(PenStyle::Solid);
 
     int sx, sy;
     auto verticalTick = [&](double x, double y, double zz) {

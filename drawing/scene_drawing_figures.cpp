@@ -45,7 +45,7 @@ void zeichneTeilverhaeltnis(SceneDraw& s) {
     if (GleichePunkte(T, B)) return;
     double k = 0;
     if (!Parallel_mit_Faktor(differenz(A, T), differenz(T, B), k)) return;
-    if (divisionRatio(A, B, T) == 1) return; // the midpoint: T´ lies at infinity
+    if (divisionRatioIsOne(A, B, T)) return; // the midpoint: T´ lies at infinity
     TPunkt H;
     fourthHarmonicPoint(A, B, T, H); // the same point as the report's
     H.Farbe = farbe::Rot;

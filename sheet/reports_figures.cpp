@@ -75,7 +75,13 @@ void Ergebnis_Teilverhaeltnis(Sheet& s, const TPunkt& A, const TPunkt& B, const 
     s.Outtextln(x, y, "Länge AB = " + AbstandText(B, A));
     s.Outtextln(x, y, "Länge AT = " + ZahlText(AT));
     s.Outtextln(x, y, "Länge TB = " + ZahlText(TB));
-    if (tau == 1) return;
+    // The midpoint (tau = 1 up to rounding) has no fourth harmonic point: it would lie at
+    // infinity.
+    if (divisionRatioIsOne(A, B, T)) {
+        s.next_zeile(y);
+        s.Outtextln(x, y, "T ist Mittelpunkt: kein vierter harmonischer Punkt");
+        return;
+    }
 
     // tau is printed as a ratio of lengths, but the point is built from the signed ratio, so that
     // it is the harmonic conjugate also when T lies outside the segment (and the drawing, which

@@ -251,7 +251,17 @@ void Ergebnis_Punkt_ZweiGeraden(Sheet& s, const TPunkt& P, const TGerade& g1, co
         s.Outtextln(x, y, "P liegt auf einer der Geraden:");
         s.Outtextln(x, y, "Berechnung nicht möglich !");
     } else {
-        s.Outtextln(x, y, "Die beiden Geraden sind parallel.");
+        // No meeting line: say why, and call the lines parallel only when they are.
+        std::string wort, abstand;
+        TPunkt S12, L1, L2;
+        TGerade lot;
+        Lage_zweier_Geraden(g1, g2, wort, abstand, S12, L1, L2, lot);
+        if (wort == lage::windschief)
+            s.Outtextln(x, y, "Keine Gerade durch P trifft g1 und g2.");
+        else if (wort == lage::schneidend)
+            s.Outtextln(x, y, "P liegt in der Ebene von g1 und g2.");
+        else
+            s.Outtextln(x, y, "Die beiden Geraden sind parallel.");
         s.Outtextln(x, y, "Eindeutige Lösung nicht möglich !");
     }
     s.u(y);

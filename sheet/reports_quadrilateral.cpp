@@ -140,6 +140,12 @@ void Ergebnis_Viereck(Sheet& s, const TViereck& v, int x, int& y) {
         s.Outtextln(x, y, "  Zwei Punkte sind identisch --> kein Viereck !");
         return;
     }
+    // Four points on one line (three, for the parallelogram, whose D is then on it too) bound no
+    // area: the side and diagonal tests below would call them a rhombus.
+    if (collinear(v.A, v.B, v.C) && collinear(v.A, v.B, v.D)) {
+        s.Outtextln(x, y, "  Die Punkte liegen auf einer Geraden --> kein Viereck !");
+        return;
+    }
     if (!IstNullvektor(e) && !IstNullvektor(f)) diagonalen_ausgeben(s, v, e, f, x, y);
 
     double k = 0;

@@ -176,7 +176,11 @@ void Kugel_Ebene_weiters_ausgeben(Sheet& s, const TKugel& K, const TEbeneNorm& E
     bool polda = false;
     TPunkt pol;
     Pol(E, K, polda, pol);
-    if (!polda) return;
+    if (!polda) {
+        s.next_zeile(y);
+        s.Outtextln(x, y, "Ebene geht durch M: kein Pol !");
+        return;
+    }
     s.next_zeile(y);
     s.Outtextln(x, y, "Pol:");
     s.u(y);
@@ -185,11 +189,9 @@ void Kugel_Ebene_weiters_ausgeben(Sheet& s, const TKugel& K, const TEbeneNorm& E
     s.Outtextln(x, y, "Abstand: Pol-Polarebene:");
     const double h = Abstand_Punkt_Ebene(pol, E);
     s.Outtextln(x, y, "d = " + zahl(h));
-    // A plane that misses the sphere has its pole inside: there is no circle and no tangent cone.
-    if (lage == 1 || lage == 2) {
-        s.Outtextln(x, y, "Tangetialkegel vom Pol aus:");
-        s.Outtextln(x, y, "Volumen = " + zahl(PI * h * rk * rk / 3));
-    }
+    // For a plane that misses the sphere the circle radius rk is 0, and so is the volume.
+    s.Outtextln(x, y, "Tangetialkegel vom Pol aus:");
+    s.Outtextln(x, y, "Volumen = " + zahl(PI * h * rk * rk / 3));
 }
 
 void Kugel_Kugel_ausgeben(Sheet& s, const TKugel& K1, const TKugelV& V1, KugelGegeben gegeben1,

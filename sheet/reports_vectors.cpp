@@ -167,7 +167,7 @@ void Ergebnis_LineareAbh3(Sheet& s, const TPunkt& a, const TPunkt& b, const TPun
     eingaben(s, {&a, &b, &c}, x, y);
     s.u(y);
     s.Outtextln(x, y, "Die Vektoren sind linear");
-    if (Det3(a, b, c) != 0) {
+    if (!determinantIsZero(a, b, c)) {
         s.Outtextln(x, y, "unabhängig !");
         return;
     }

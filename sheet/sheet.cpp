@@ -63,6 +63,7 @@ void Sheet::loeschen() {
     protokoll_.clear();
     anker.leeren();
     letztesY_ = 0;
+    if (geloescht) geloescht();
     Outtext(4, 1, "Ergebnisse:");
 }
 

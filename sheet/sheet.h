@@ -74,6 +74,8 @@ public:
     // Called after every change of the picture (clearing, resizing, each text written), so that
     // a window showing it can repaint.
     std::function<void()> geaendert;
+    // Called when the sheet is cleared, before a new report is written on it.
+    std::function<void()> geloescht;
 
     Ankerbuch anker;   // input-number anchors of the current report
     std::string dText; // the text of the last plane constant written with box

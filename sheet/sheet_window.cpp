@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QWidget>
 
 namespace {
@@ -23,10 +24,8 @@ protected:
         p.drawImage(e->rect(), sheet_.bild(), e->rect());
     }
     void mousePressEvent(QMouseEvent* e) override {
-        if (fenster_.mausGedrueckt) {
-            const QPoint pos = e->position().toPoint();
-            fenster_.mausGedrueckt(e->button() == Qt::LeftButton, pos.x(), pos.y());
-        }
+        const QPoint pos = e->position().toPoint();
+        fenster_.bildGeklickt(e->button() == Qt::LeftButton, pos.x(), pos.y());
         e->accept();
     }
 
@@ -48,10 +47,31 @@ TErgebnisDLG::TErgebnisDLG(Sheet& sheet, QWidget* parent)
     setWidgetResizable(false);
     setWidget(bild_);
     sheet_.geaendert = [this] { bildGeaendert(); };
+    sheet_.geloescht = [this] { neuerBericht(); };
 }
 
 TErgebnisDLG::~TErgebnisDLG() {
     sheet_.geaendert = nullptr;
+    sheet_.geloescht = nullptr;
+}
+
+void TErgebnisDLG::bildGeklickt(bool links, int x, int y) {
+    if (!mausGedrueckt) return;
+    // Reset also when the editing throws (the application-wide handler catches it).
+    struct Waehrend {
+        bool& flag;
+        explicit Waehrend(bool& f) : flag(f) { flag = true; }
+        ~Waehrend() { flag = false; }
+    } klick(klickLaeuft_);
+    mausGedrueckt(links, x, y);
+}
+
+void TErgebnisDLG::neuerBericht() {
+    // A new report starts at the top of the sheet; one written again after a click on one of its
+    // numbers stays where the user is looking.
+    if (klickLaeuft_) return;
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
 }
 
 void TErgebnisDLG::setzeGeometrie(int links, int oben, int breite, int hoehe) {

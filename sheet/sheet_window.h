@@ -27,10 +27,15 @@ public:
     // Called on a mouse button press on the picture: links = left button, (x, y) in picture
     // pixels (the scroll offset is included).
     std::function<void(bool links, int x, int y)> mausGedrueckt;
+    // A press on the picture: passes it to mausGedrueckt. The report that the click writes anew
+    // keeps the scroll position; every other new report scrolls the sheet to its top.
+    void bildGeklickt(bool links, int x, int y);
 
 private:
     void bildGeaendert();
+    void neuerBericht();
 
     Sheet& sheet_;
     QWidget* bild_;
+    bool klickLaeuft_ = false;
 };

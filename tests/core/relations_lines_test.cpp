@@ -76,14 +76,17 @@ TEST(Parallel, DirectionsExactAfterSimplifyingOrWithinTolerance) {
     EXPECT_FALSE(faktor(punkt(1, 1, 2e-7), punkt(1, 1, 0)).first);
 }
 
-TEST(Lage_zweier_Geraden, IdenticalOnlyAtDistanceExactlyZeroElseParallel) {
+TEST(Lage_zweier_Geraden, IdenticalAtDistanceZeroUpToRoundingElseParallel) {
     const TGerade g = gerade(punkt(0, 0, 0), punkt(1, 2, 3));
     EXPECT_EQ(lage2(g, gerade(punkt(2, 4, 6), punkt(2, 4, 6))).wort, lage::identisch);
     // distance of (1, 0, 0) from g: |(1,0,0) × (1,2,3)| / |(1,2,3)| = √13/√14
     const GeradenLage p = lage2(g, gerade(punkt(1, 0, 0), punkt(-1, -2, -3)));
     EXPECT_EQ(p.wort + p.text, "parallel    0.964");
+    // A rounding remainder of the distance counts as 0; a small true distance does not.
     const GeradenLage q = lage2(g, gerade(punkt(2, 4, 6 + 1e-12), punkt(1, 2, 3)));
-    EXPECT_EQ(q.wort + q.text, "parallel    0.000");
+    EXPECT_EQ(q.wort, lage::identisch);
+    const GeradenLage r = lage2(g, gerade(punkt(2, 4, 6 + 1e-6), punkt(1, 2, 3)));
+    EXPECT_EQ(r.wort + r.text, "parallel    0.000");
 }
 
 TEST(Lage_zweier_Geraden, IntersectingGivesSInTheColourOfG) {

@@ -18,12 +18,12 @@ TEST(CoordinateSystem, AxesTicksAndCaption) {
         EXPECT_EQ(b.between({0, 0, 0}, e, Weiss, 1, Solid), 1u);
         EXPECT_EQ(b.between({0, 0, 0}, {-e.x, -e.y, -e.z}, Weiss, 1, Dot), 1u);
     }
-    // Ticks: y at 1 … 10 and 1, 0, −1 … −10; z at 1 … 10; x at 1 … 10; all dotted, 6 px. The
+    // Ticks: y at 1 … 10 and 1, 0, −1 … −10; z at 1 … 10; x at 1 … 10; all solid, 6 px. The
     // one at y = 1 (212, 412) is drawn twice, vertically; z = 1 horizontally around (171, 371).
     int ticks = 0, atY1 = 0, atZ1 = 0;
     for (const auto& s : b.canvas.segments) {
         if (s.from) continue;
-        ticks += s.style == Dot;
+        ticks += s.style == Solid && s.x2 - s.x1 + s.y2 - s.y1 == 6;
         atY1 += std::tie(s.x1, s.y1, s.x2, s.y2) == std::make_tuple(212, 409, 212, 415);
         atZ1 += std::tie(s.x1, s.y1, s.x2, s.y2) == std::make_tuple(168, 371, 174, 371);
     }

@@ -139,11 +139,11 @@ TEST(LineReport, LineThroughAPointMeetingTwoLines) {
                   "P liegt auf einer der Geraden:", "Berechnung nicht möglich !", Strich}));
     EXPECT_EQ(zeilenAbstand(auf.s, "P liegt auf einer der Geraden:", "Berechnung nicht möglich !"),
               1);
-    // g2 is parallel to the plane x2 = 0 through P and g1.
+    // g2 is parallel to the plane x2 = 0 through P and g1; the lines themselves are skew.
     EXPECT_TRUE(amStueck(
         bericht(par, Ergebnis_Punkt_ZweiGeraden, P, Achse,
                 gerade(punkt(0, 1, 0), punkt(0, 0, 1), "h:")),
-        {"Die beiden Geraden sind parallel.", "Eindeutige Lösung nicht möglich !", Strich}));
+        {"Keine Gerade durch P trifft g1 und g2.", "Eindeutige Lösung nicht möglich !", Strich}));
 }
 
 TEST(LineReport, MathErrorStopsTheReportAndKeepsWhatWasWritten) {

@@ -62,9 +62,10 @@ TEST(ReportViereck, RhombusTrapeziumAndDiagonalsOnOneLine) {
               "  Zwei Seiten sind parallel --> Trapez");
 
     TestBlatt linie;
-    EXPECT_TRUE(amStueck(viereck(linie, {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}}),
-                         {"Weitere Ergebnisse:", "  Die Diagonalen parallel oder identisch:",
-                          "  ==> Das Gebilde ist kein Viereck !"}));
+    const Texte l = viereck(linie, {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}});
+    EXPECT_TRUE(amStueck(
+        l, {"Weitere Ergebnisse:", "  Die Punkte liegen auf einer Geraden --> kein Viereck !"}));
+    EXPECT_EQ(l.back(), "  Die Punkte liegen auf einer Geraden --> kein Viereck !");
 }
 
 TEST(ReportViereck, TwoEqualCornersReachTheVerdict) {
