@@ -58,11 +58,10 @@ TEST(DezimalBerichte, FiguresLinesAndVectors) {
     EXPECT_TRUE(ohneRiesenzahl(m));
 
     // Parallelogram from three points of one line: no rhombus of area 0.
-    Szene szene;
-    szene.SzeneDreieck = TDreieck{punkt(0.1, 0.2, 0.3, 0, "A"), punkt(1.3, 2.6, 3.9, 0, "B"),
-                                  punkt(0.7, 1.4, 2.1, 0, "C"), farbe::Blau};
+    const TDreieck abc{punkt(0.1, 0.2, 0.3, 0, "A"), punkt(1.3, 2.6, 3.9, 0, "B"),
+                       punkt(0.7, 1.4, 2.1, 0, "C"), farbe::Blau};
     TestBlatt pg;
-    Ergebnis_Parallelogramm(pg.s, szene, pg.x, pg.y);
+    Ergebnis_Parallelogramm(pg.s, abc, pg.x, pg.y);
     const Texte p = texte(pg.s);
     EXPECT_EQ(p.back(), "  Die Punkte liegen auf einer Geraden --> kein Viereck !");
     EXPECT_FALSE(hatText(pg.s, "  --> hier: sogar Raute"));
