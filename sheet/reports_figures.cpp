@@ -17,7 +17,7 @@ using report::zeile;
 void Ergebnis_punkt(Sheet& s, const TPunkt& P, int x, int& y) {
     s.Outtext(x, y, "Punkt:");
     s.next_zeile(y);
-    eingabePunkt(s, P, x, &s.anker.punkt[0], y);
+    eingabePunkt(s, P, 0, x, y);
     s.Outtext(x, zeile(s, y, 1), "Abstand vom Ursprung: d = " + AbstandText(UrsprungPunkt, P));
     s.movey(3, y);
     s.u(y);
@@ -41,8 +41,8 @@ void Ergebnis_punkt(Sheet& s, const TPunkt& P, int x, int& y) {
 void Ergebnis_Linie(Sheet& s, const TStrecke& strecke, int x, int& y) {
     const TPunkt& P = strecke.A;
     const TPunkt& Q = strecke.B;
-    eingabePunkt(s, P, x, &s.anker.punkt[0], y);
-    eingabePunkt(s, Q, x, &s.anker.punkt[1], zeile(s, y, 1));
+    eingabePunkt(s, P, 0, x, y);
+    eingabePunkt(s, Q, 1, x, zeile(s, y, 1));
     s.Outtext(x, zeile(s, y, 2), "Länge der Strecke: d = " + AbstandText(P, Q));
     const int ym = zeile(s, y, 3);
     s.Outtext(x, ym, "Mittelpunkt:");
@@ -54,9 +54,9 @@ void Ergebnis_Linie(Sheet& s, const TStrecke& strecke, int x, int& y) {
 
 void Ergebnis_Teilverhaeltnis(Sheet& s, const TPunkt& A, const TPunkt& B, const TPunkt& T, int x,
                               int& y) {
-    eingabePunkt(s, A, x, &s.anker.punkt[0], y);
-    eingabePunkt(s, B, x, &s.anker.punkt[1], zeile(s, y, 1));
-    eingabePunkt(s, T, x, &s.anker.punkt[2], zeile(s, y, 2));
+    eingabePunkt(s, A, 0, x, y);
+    eingabePunkt(s, B, 1, x, zeile(s, y, 1));
+    eingabePunkt(s, T, 2, x, zeile(s, y, 2));
     y = zeile(s, y, 4);
 
     const double AT = Abstand(T, A);
@@ -99,9 +99,9 @@ void Ergebnis_Teilverhaeltnis(Sheet& s, const TPunkt& A, const TPunkt& B, const 
 
 void Ergebnis_Dreieck(Sheet& s, const TDreieck& d, int x, int& y) {
     const TPunkt &A = d.A, &B = d.B, &C = d.C;
-    eingabePunkt(s, A, x, &s.anker.punkt[0], y);
-    eingabePunkt(s, B, x, &s.anker.punkt[1], zeile(s, y, 1));
-    eingabePunkt(s, C, x, &s.anker.punkt[2], zeile(s, y, 2));
+    eingabePunkt(s, A, 0, x, y);
+    eingabePunkt(s, B, 1, x, zeile(s, y, 1));
+    eingabePunkt(s, C, 2, x, zeile(s, y, 2));
     s.movey(3, y);
     s.u(y);
     s.next_zeile(y);
@@ -184,7 +184,7 @@ void Ergebnis_Dreieck(Sheet& s, const TDreieck& d, int x, int& y) {
 void Ergebnis_Tetraeder(Sheet& s, const TViereck& t, int x, int& y) {
     const TPunkt* ecken[4] = {&t.A, &t.B, &t.C, &t.D};
     for (int i = 0; i < 4; ++i) {
-        eingabePunkt(s, *ecken[i], x, &s.anker.punkt[i], y);
+        eingabePunkt(s, *ecken[i], i, x, y);
         s.next_zeile(y);
     }
     s.u(y);

@@ -4,33 +4,12 @@
 #include "core/relations.h"
 #include "core/scene.h"
 #include "sheet/blocks.h"
-#include "sheet/reports_lines_intern.h"
+#include "sheet/report_layout.h"
 
 #include <string>
 
-namespace linienberichte {
 
-void eingabeGerade(Sheet& s, const TGerade& g, int i, int x, int y) {
-    Hervorgehoben farbe(s);
-    Gerade_ausgeben(s, g, x, y, &s.anker.gerade[i][0], &s.anker.gerade[i][1]);
-}
-
-void eingabePunkt(Sheet& s, const TPunkt& P, int k, int x, int y) {
-    Hervorgehoben farbe(s);
-    s.Punkt_ausgeben(P, x, &s.anker.punkt[k], y);
-}
-
-void abstandVomUrsprung(Sheet& s, const TGerade& g, const std::string& name, int x, int& y) {
-    s.Gety(y);
-    s.next_zeile(y);
-    s.Outtext(x, y,
-              "Abstand vom Ursprung: " + name + " = " +
-                  ZahlText(Abstand_Punkt_Gerade(UrsprungPunkt, g)));
-}
-
-} // namespace linienberichte
-
-using namespace linienberichte;
+using namespace report;
 
 namespace {
 
@@ -47,7 +26,7 @@ void geradeAlles(Sheet& s, const TGerade& g, bool anker, int x, int& y) {
     if (anker) {
         eingabeGerade(s, g, 0, x, y);
     } else {
-        Hervorgehoben farbe(s);
+        Highlight h(s);
         Gerade_ausgeben(s, g, x, y);
     }
     abstandVomUrsprung(s, g, "d", x, y);

@@ -4,11 +4,11 @@
 #include "core/scene.h"
 #include "sheet/blocks.h"
 #include "sheet/reports_lines.h"
-#include "sheet/reports_lines_intern.h"
+#include "sheet/report_layout.h"
 
 #include <string>
 
-using namespace linienberichte;
+using namespace report;
 
 namespace {
 
@@ -21,7 +21,7 @@ constexpr int KeinAnker = -1;
 // on which the rest of every plane report works.
 TEbeneNorm beideFormen(Sheet& s, const TEbeneNorm& E, int i, int x, int& y) {
     {
-        Hervorgehoben farbe(s);
+        Highlight h(s);
         if (i == KeinAnker)
             EbeneNormalenForm_ausgeben(s, E, x, y);
         else
@@ -37,7 +37,7 @@ TEbeneNorm beideFormen(Sheet& s, const TEbeneNorm& E, int i, int x, int& y) {
 
 TEbeneNorm beideFormen(Sheet& s, const TEbene& E, int i, int x, int& y) {
     {
-        Hervorgehoben farbe(s);
+        Highlight h(s);
         EbeneParameter_ausgeben(s, E, x, y, i == KeinAnker ? nullptr : s.anker.ebenePar[i]);
     }
     s.movey(4, y);

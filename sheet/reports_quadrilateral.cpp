@@ -87,7 +87,7 @@ void Ergebnis_Viereck(Sheet& s, const TViereck& v, int x, int& y) {
     const double la = Laenge(a), lb = Laenge(b), lc = Laenge(c), ld = Laenge(d);
 
     const TPunkt* ecken[4] = {&v.A, &v.B, &v.C, &v.D};
-    for (int i = 0; i < 4; ++i) eingabePunkt(s, *ecken[i], x, &s.anker.punkt[i], zeile(s, y, i));
+    for (int i = 0; i < 4; ++i) eingabePunkt(s, *ecken[i], i, x, zeile(s, y, i));
     s.movey(4, y);
     s.u(y);
 

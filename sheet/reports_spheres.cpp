@@ -3,17 +3,17 @@
 
 #include "core/relations.h"
 #include "sheet/blocks.h"
-#include "sheet/reports_spheres_common.h"
+#include "sheet/report_layout.h"
 
-using namespace kugelbericht;
+using namespace report;
 
 void Kugel_ausgeben(Sheet& s, const TKugel& K, const TKugelV& V, KugelGegeben gegeben, int x,
                     int& y, int index) {
     s.Outtextln(x, y, "Kugel");
-    hervorheben(s);
+    highlight(s);
     Kugel_Mittelpunktsform_ausgeben(s, K, x, y, ankerM(s, gegeben, index),
                                     ankerR(s, gegeben, index));
-    normal(s);
+    plain(s);
     Kugel_Vektorform_ausgeben(s, V, x, y, ankerA(s, gegeben, index), ankerC(s, gegeben, index));
     Kugel_weiteres_ausgeben(s, K, x, y);
 }
@@ -48,9 +48,9 @@ void Kugel_Punkt_ausgeben(Sheet& s, const TKugel& K, const TKugelV& V, KugelGege
     s.movey(Luecke, y);
     s.u(y);
     s.Outtextln(x, y, "Punkt:");
-    hervorheben(s);
+    highlight(s);
     s.Punkt_ausgeben(P, x, &s.anker.punkt[0], y);
-    normal(s);
+    plain(s);
     s.next_zeile(y);
 
     const int lage = Lage_Punkt_Kugel(K, P);
@@ -136,9 +136,9 @@ void Ergebnis_Kugel_Gerade(Sheet& s, const TKugel& K, const TGerade& g, int x, i
 
 void Ergebnis_KugelVF_Gerade(Sheet& s, const TKugelV& V, const TGerade& g, int x, int& y) {
     s.Outtextln(x, y, "Kugel");
-    hervorheben(s);
+    highlight(s);
     Kugel_Vektorform_ausgeben(s, V, x, y, &s.anker.kugelA[0], &s.anker.kugelC[0]);
-    normal(s);
+    plain(s);
     s.next_zeile(y);
     TKugel K;
     Kugel_V_zu_M(V, K);
@@ -229,12 +229,12 @@ void Ergebnis_Kugel4Punkte(Sheet& s, const TViereck& punkte, const TKugel& K, in
     s.movey(Luecke, y);
     s.Outtextln(x, y, "Vier Punkte:");
     const TPunkt* ecken[4] = {&punkte.A, &punkte.B, &punkte.C, &punkte.D};
-    hervorheben(s);
+    highlight(s);
     for (int i = 0; i < 4; ++i) {
         s.Punkt_ausgeben(*ecken[i], x, &s.anker.punkt[i], y);
         s.next_zeile(y);
     }
-    normal(s);
+    plain(s);
     s.next_zeile(y);
     s.u(y);
     s.Outtextln(x, y, "Kugel:");

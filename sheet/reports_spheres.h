@@ -2,6 +2,7 @@
 // Reports of the sphere tasks.
 #include "core/objects.h"
 #include "core/scene.h"
+#include "sheet/anchors.h"
 #include "sheet/sheet.h"
 
 void Ergebnis_Kugel(Sheet& s, const TKugel& K, int x, int& y);
@@ -49,3 +50,17 @@ void Kugel_Ebene_weiters_ausgeben(Sheet& s, const TKugel& K, const TEbeneNorm& E
 void Kugel_Kugel_ausgeben(Sheet& s, const TKugel& K1, const TKugelV& V1, KugelGegeben gegeben1,
                           const TKugel& K2, const TKugelV& V2, KugelGegeben gegeben2, int x,
                           int& y);
+
+// The anchors of sphere `index` in the form the task gave it, or null for the other form.
+inline SpaltenAnker* ankerM(Sheet& s, KugelGegeben g, int index) {
+    return g == KugelGegeben::Mittelpunktsform ? &s.anker.kugelM[index] : nullptr;
+}
+inline FeldAnker* ankerR(Sheet& s, KugelGegeben g, int index) {
+    return g == KugelGegeben::Mittelpunktsform ? &s.anker.kugelR[index] : nullptr;
+}
+inline SpaltenAnker* ankerA(Sheet& s, KugelGegeben g, int index) {
+    return g == KugelGegeben::Vektorform ? &s.anker.kugelA[index] : nullptr;
+}
+inline FeldAnker* ankerC(Sheet& s, KugelGegeben g, int index) {
+    return g == KugelGegeben::Vektorform ? &s.anker.kugelC[index] : nullptr;
+}

@@ -2,11 +2,11 @@
 #include "core/relations.h"
 #include "sheet/blocks.h"
 #include "sheet/reports_spheres.h"
-#include "sheet/reports_spheres_common.h"
+#include "sheet/report_layout.h"
 
 #include <cmath>
 
-using namespace kugelbericht;
+using namespace report;
 
 namespace {
 
@@ -38,11 +38,11 @@ void beruehrpunkte_und_tangentialebenen(Sheet& s, const TKugel& K, const TGerade
 void kugel_mit_kugel_teil(Sheet& s, const std::string& titel, const TKugel& K, const TKugelV& V,
                           KugelGegeben gegeben, int index, int x, int& y) {
     s.Outtextln(x, y, titel);
-    hervorheben(s);
+    highlight(s);
     Kugel_Mittelpunktsform_ausgeben(s, K, x, y, ankerM(s, gegeben, index),
                                     ankerR(s, gegeben, index));
     Kugel_Vektorform_ausgeben(s, V, x, y, ankerA(s, gegeben, index), ankerC(s, gegeben, index));
-    normal(s);
+    plain(s);
     s.next_zeile(y);
     s.Outtextln(x, y, "Mittelpunkt der Kugel: ");
     s.Punkt_ausgeben(K.M, x, nullptr, y);
@@ -65,9 +65,9 @@ void weiteres_Kugel_gerade_ausgeben(Sheet& s, const TKugel& K, const TGerade& g,
     s.movey(Luecke, y);
     s.u(y);
     s.Outtextln(x, y, "Gerade:");
-    hervorheben(s);
+    highlight(s);
     Gerade_ausgeben(s, g, x, y, &s.anker.gerade[0][0], &s.anker.gerade[0][1]);
-    normal(s);
+    plain(s);
     s.Gety(y);
     s.next_zeile(y);
     s.Outtextln(x, y, "Abstand vom Ursprung: d = " + zahl(Abstand_Punkt_Gerade(UrsprungPunkt, g)));
@@ -137,10 +137,10 @@ void Kugel_Ebene_ausgeben(Sheet& s, const TKugel& K, const TKugelV& V, KugelGege
     s.u(y);
     s.Outtextln(x, y, "Ebene:");
     const bool normalform = ebene == EbeneGegeben::Normalenform;
-    hervorheben(s);
+    highlight(s);
     EbeneNormalenForm_ausgeben(s, En, x, y, normalform ? &s.anker.normale[0] : nullptr,
                                normalform ? &s.anker.d[0] : nullptr);
-    normal(s);
+    plain(s);
     s.movey(NachBlock, y);
     EbeneParameter_ausgeben(s, Ep, x, y, normalform ? nullptr : s.anker.ebenePar[0]);
     Kugel_Ebene_weiters_ausgeben(s, K, En, x, y);
