@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <tuple>
 #include <vector>
 
 constexpr TFarbe Gelb = farbe::Gelb, Lime = farbe::Lime, Aqua = farbe::Aqua, Rot = farbe::Rot,
@@ -22,7 +21,6 @@ struct Picture {
     Optionen optionen;
     RecordingCanvas canvas;
     Zeichner z{canvas, view, optionen};
-    int optionsChanged = 0;
     int zeroCrossProducts = 0;
 
     explicit Picture(Szenenart art = Szenenart::keine) {
@@ -34,7 +32,6 @@ struct Picture {
     void draw() {
         canvas.clear();
         SceneDrawEvents events;
-        events.optionsChanged = [this] { ++optionsChanged; };
         events.zeroCrossProduct = [this] { ++zeroCrossProducts; };
         Zeichne_alles(canvas, view, szene, optionen, events);
     }
@@ -67,19 +64,7 @@ struct Picture {
             n += s.colour == colour && s.width == width && s.style == style;
         return n;
     }
-    // Each of these segments drawn exactly once with its pen.
-    struct Seg {
-        TKoord a, b;
-        TFarbe colour;
-        int width;
-        PenStyle style;
-    };
-    void expectSegments(std::initializer_list<Seg> expected) const {
-        int i = 0;
-        for (const Seg& s : expected)
-            EXPECT_EQ(between(s.a, s.b, s.colour, s.width, s.style), 1u) << "segment " << i++;
-    }
-    // Texts with this content standing for the point p, in this colour; point marks at p.
+    // Texts with this content standing for the point p, in this colour.
     int labels(const std::string& name, const TKoord& p, TFarbe colour) const {
         int n = 0;
         for (const auto& t : canvas.textsNamed(name))
@@ -87,21 +72,6 @@ struct Picture {
         return n;
     }
     std::size_t named(const std::string& name) const { return canvas.textsNamed(name).size(); }
-    std::size_t marks(const TKoord& p) const { return canvas.pointMarksAt(p).size(); }
-
-    // Everything drawn, as comparable rows (screen positions, pens, texts).
-    using Row = std::tuple<char, int, int, int, int, TFarbe, int, int, std::string>;
-    std::vector<Row> rows() const {
-        std::vector<Row> r;
-        for (const auto& s : canvas.segments)
-            r.emplace_back('s', s.x1, s.y1, s.x2, s.y2, s.colour, s.width, int(s.style), "");
-        for (const auto& p : canvas.pixels) r.emplace_back('p', p.x, p.y, 0, 0, p.colour, 0, 0, "");
-        for (const auto& q : canvas.rectangles)
-            r.emplace_back('r', q.x1, q.y1, q.x2, q.y2, q.pen, 0, 0, "");
-        for (const auto& t : canvas.texts)
-            r.emplace_back('t', t.x, t.y, 0, 0, t.colour, 0, 0, t.text);
-        return r;
-    }
 };
 
 inline TGerade gerade(TKoord p, TKoord u, TFarbe f = Gelb, const char* name = "g:") {

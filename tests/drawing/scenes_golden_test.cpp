@@ -54,7 +54,8 @@ void zeichnen(std::ostream& o, HeadlessSession& s) {
     for (const auto& x : c.texts)
         o << "t " << x.x << ' ' << x.y << ' ' << hex(x.colour) << ' ' << x.font << ' ' << x.text
           << '\n';
-    o << "events " << optionen << ' ' << nullvektor << " art " << int(s.szene.art) << '\n';
+    o << "events " << optionen << ' ' << nullvektor << " art " << int(s.szene.art) << " patch "
+      << s.optionen.Parameterdarstellung << '\n';
 }
 
 } // namespace
