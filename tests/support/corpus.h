@@ -72,6 +72,11 @@ inline const std::vector<CorpusCase>& corpus() {
         {"inNormalenform1Click", "1 -2 1 0"}, {"inNormalenform1Click", "1 2 3 4"},
         // Parallel to the x1x2-plane: no s12 and no S1, S2. Angles 45, 90, 45 with the planes.
         {"inNormalenform1Click", "0 0 2 4"}, {"inNormalenform1Click", "1 0 1 0"},
+        // Cube sections: corners on the outer faces; the search goes on to the fourth box; a
+        // plane missing the cube; a plane through a box edge. Patch directions scaled 10 → 2.401.
+        {"inNormalenform1Click", "1 1 1 20"}, {"inNormalenform1Click", "0 0 1 -4"},
+        {"inNormalenform1Click", "1 0 0 50"}, {"inNormalenform1Click", "1 1 0 0"},
+        {"inParameterform1Click", "0 0 0 10 0 0 0 1 0"},
         {"inParameterform1Click", "6 0 0 -2 1 0 -2 0 1"},
         {"Ebenedurch3Punkte1Click", "0 0 0 2 4 6 0 3 6"},
         // x3 = 2 and P = (1, 2, 5): distance 3, foot (1, 2, 2), mirror point and plane at -1.
@@ -96,6 +101,9 @@ inline const std::vector<CorpusCase>& corpus() {
         {"KugelinVektorform3Click", "2 4 6 -10"}, {"KugelinMittelpunktsform2Click", "1 2 3 2"},
         // c = 0 is written "+0", not the "+-0" of a negated zero.
         {"KugelinVektorform3Click", "2 0 0 0"},
+        // Dotted outside the positive quarters; wholly in the first octant; |m.z| > r.
+        {"KugelinMittelpunktsform2Click", "-5 0 0 1"}, {"KugelinMittelpunktsform2Click", "2 2 2 1"},
+        {"KugelinMittelpunktsform2Click", "1 2 5 3"},
         // m = (1,1,1), r = 3. P = (1,1,6): polar plane x3 = 2.8, circle radius 2.4, area
         // 18.096, cone volume 19.302. P on the sphere: tangent plane x3 = 4. P inside. P = m.
         {"KugelinMittelpunktsform3Click", "1 1 6 1 1 1 3"},
@@ -108,12 +116,14 @@ inline const std::vector<CorpusCase>& corpus() {
         {"KugelinMittelpunksform1Click", "-10 5.00001 0 1 0 0 0 0 0 5"},
         {"KugelinMittelpunksform1Click", "-10 0 0 1 0 0 0 0 0 5"},
         {"KugelinVektorform2Click", "0 0 10 1 0 0 0 0 0 25"},
+        {"KugelinMittelpunksform1Click", "-5 3 0 1 0 0 0 0 0 1"},
         {"KugelinVektorform2Click", "2 2 2 -1 2 1 0 4 0 10"},
         // m = (1,1,1), r = 5. x3 = 4: circle (1,1,4) radius 4, area 50.265, pole (1,1,9.333),
         // cone 89.361. x3 = 6 touches. x3 = 7 misses, pole inside. x3 = 1 through m.
         {"KugelinMittelpunktsform5Click", "0 0 1 4 1 1 1 5"},
         {"KugelinMittelpunktsform5Click", "0 0 1 7 1 1 1 5"},
         {"KugelinMittelpunktsform5Click", "0 0 1 1 1 1 1 5"},
+        {"KugelinMittelpunktsform5Click", "0 0 1 1 0 0 0 2"}, // pole (0, 0, 4)
         {"KugelinVektorform6Click", "0 0 1 6 2 2 2 22"},
         {"KugelinMittelpunktsform6Click", "0 0 4 1 0 0 0 1 0 1 1 1 5"},
         {"KugelinVektorform7Click", "3 0 0 1 1 0 -1 0 1 0 4 0 10"},
@@ -129,6 +139,7 @@ inline const std::vector<CorpusCase>& corpus() {
         {"beideKugelninMittelpunktsform1Click", "1 1 1 1 1 1 1 2"},
         {"beideKugelninMittelpunktsform1Click", "0 0 0 0.1 0.2 0 0 0.1"},
         {"beideKugelninMittelpunktsform1Click", "1 2 3 2 1 2 3 2"},
+        {"beideKugelninMittelpunktsform1Click", "0 0 0 2 2 0 0 2"}, // circle (1, 0, 0), √3
         {"MittelpunktsVektorform1Click", "1 2 3 2 2 4 6 -10"},
         {"beideKugelninVektorform1Click", "0 4 0 10 2 0 0 3"},
         {"Kugeldurch4Punkte1Click", "1 0 0 -1 0 0 0 1 0 0 0 1"},
