@@ -280,4 +280,5 @@ TEST(QtCanvas, PaintsOnAnImage) {
     EXPECT_EQ(image.pixel(377, 413), rgb(farbe::Rot));
     EXPECT_EQ(image.pixel(378, 409), rgb(0x6A240A));
     EXPECT_EQ(image.pixel(20, 20), rgb(farbe::Lime));
+    for (int d : {-1, 1}) EXPECT_NE(image.pixel(20 + d, 20 + d), rgb(farbe::Lime)); // one pixel
 }
