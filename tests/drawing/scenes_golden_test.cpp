@@ -1,7 +1,8 @@
 // Every scene of the corpus as the dispatcher draws it on the recording canvas, once with the
 // options the task set and once with every option of the context menu on; compared with the
 // golden file. Rectangles (point marks) and texts stand there in full; the many segments and
-// pixels as counts per pen and a hash of every coordinate, which still tells any change.
+// pixels as counts per pen and a hash of every coordinate, which still tells any change. Each
+// list is sorted, so that drawing the same picture in another order keeps the golden.
 #include "core/errors.h"
 #include "drawing/recording_canvas.h"
 #include "drawing/scene_drawing.h"
@@ -9,21 +10,27 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <map>
 #include <sstream>
+#include <vector>
 
 namespace {
 
-struct Summe {
-    int anzahl = 0;
-    std::uint64_t hash = 14695981039346656037u; // FNV-1a
-    void add(std::initializer_list<long long> werte) {
-        ++anzahl;
-        for (long long w : werte)
-            for (int i = 0; i < 8; ++i) hash = (hash ^ ((w >> (8 * i)) & 0xFF)) * 1099511628211u;
-    }
-};
+// The primitives of one pen, as a count and a hash of their sorted coordinates (FNV-1a): the
+// order in which the drawing makes them does not change the picture.
+std::string summe(std::vector<std::array<long long, 4>> v) {
+    std::sort(v.begin(), v.end());
+    std::uint64_t h = 14695981039346656037u;
+    for (const auto& a : v)
+        for (long long w : a)
+            for (int i = 0; i < 8; ++i) h = (h ^ ((w >> (8 * i)) & 0xFF)) * 1099511628211u;
+    std::ostringstream o;
+    o << v.size() << ' ' << std::hex << h;
+    return o.str();
+}
 
 void zeichnen(std::ostream& o, HeadlessSession& s) {
     RecordingCanvas c;
@@ -39,21 +46,23 @@ void zeichnen(std::ostream& o, HeadlessSession& s) {
         h << std::hex << f;
         return h.str();
     };
-    std::map<std::string, Summe> stifte;
+    std::map<std::string, std::vector<std::array<long long, 4>>> stifte;
     for (const auto& x : c.segments)
         stifte["s " + hex(x.colour) + ' ' + std::to_string(x.width) + ' ' +
                std::to_string(int(x.style))]
-            .add({x.x1, x.y1, x.x2, x.y2});
-    for (const auto& x : c.pixels) stifte["p " + hex(x.colour)].add({x.x, x.y});
-    for (const auto& [stift, summe] : stifte)
-        o << stift << ": " << summe.anzahl << ' ' << hex(TFarbe(summe.hash >> 32))
-          << hex(TFarbe(summe.hash)) << '\n';
+            .push_back({x.x1, x.y1, x.x2, x.y2});
+    for (const auto& x : c.pixels) stifte["p " + hex(x.colour)].push_back({x.x, x.y, 0, 0});
+    for (const auto& [stift, v] : stifte) o << stift << ": " << summe(v) << '\n';
+    std::vector<std::string> zeilen;
     for (const auto& x : c.rectangles)
-        o << "r " << x.x1 << ' ' << x.y1 << ' ' << x.x2 << ' ' << x.y2 << ' ' << hex(x.pen) << ' '
-          << hex(x.brush) << '\n';
+        zeilen.push_back("r " + std::to_string(x.x1) + ' ' + std::to_string(x.y1) + ' ' +
+                         std::to_string(x.x2) + ' ' + std::to_string(x.y2) + ' ' + hex(x.pen) +
+                         ' ' + hex(x.brush));
     for (const auto& x : c.texts)
-        o << "t " << x.x << ' ' << x.y << ' ' << hex(x.colour) << ' ' << x.font << ' ' << x.text
-          << '\n';
+        zeilen.push_back("t " + std::to_string(x.x) + ' ' + std::to_string(x.y) + ' ' +
+                         hex(x.colour) + ' ' + x.font + ' ' + x.text);
+    std::sort(zeilen.begin(), zeilen.end());
+    for (const auto& z : zeilen) o << z << '\n';
     o << "events " << optionen << ' ' << nullvektor << " art " << int(s.szene.art) << " patch "
       << s.optionen.Parameterdarstellung << '\n';
 }
