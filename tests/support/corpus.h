@@ -70,8 +70,9 @@ inline const std::vector<CorpusCase>& corpus() {
         // Parallel to the x1x2-plane: no s12 and no S1, S2. Angles 45, 90, 45 with the planes.
         {"inNormalenform1Click", "0 0 2 4 | 1 0 1 0"},
         // Cube sections: corners on the outer faces; the search goes on to the fourth box; a
-        // plane missing the cube; a plane through a box edge. Patch directions scaled 10 → 2.401.
-        {"inNormalenform1Click", "1 1 1 20 | 0 0 1 -4 | 1 0 0 50 | 1 1 0 0"},
+        // plane missing the cube; a plane through a box edge; one found in the third box. Patch
+        // directions scaled 10 → 2.401.
+        {"inNormalenform1Click", "1 1 1 20 | 0 0 1 -4 | 1 0 0 50 | 1 1 0 0 | 1 1 0 -12"},
         {"inParameterform1Click", "0 0 0 10 0 0 0 1 0 | 6 0 0 -2 1 0 -2 0 1"},
         {"Ebenedurch3Punkte1Click", "0 0 0 2 4 6 0 3 6"},
         // x3 = 2 and P = (1, 2, 5): distance 3, foot (1, 2, 2), mirror point and plane at -1.
