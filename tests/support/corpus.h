@@ -27,15 +27,19 @@ struct CorpusRow {
 inline const std::vector<CorpusCase>& corpus() {
     static const CorpusRow zeilen[] = {
         // |OP| = 3; cos alpha = 1/3, cos beta = cos gamma = 2/3. P = O divides by |OP| = 0.
-        {"Punkt1Click", "1 2 2 | 0 0 0"},
+        {"Punkt1Click", "1 2 2 | 0 0 0 | 0 1e12 0"}, // the last beyond the pixel range
         // Length 6, midpoint (1, 2, 2) on the row of the length.
         {"Linie2Click", "0 0 0 2 4 4"},
+        // Pieces with a negative coordinate are dotted.
+        {"Linie2Click", "-2 0 0 2 0 0"},
         // tau = 1/3, T´ = (-1, 0, 0); T beyond B (3 : 1): T´ = (1.5, 0, 0); the midpoint has no
         // T´; T off AB divides nothing; T = B has no ratio (error).
         {"Teilverhltnis1Click", "0 0 0 2 0 0 0.5 0 0 | 0 0 0 2 0 0 3 0 0 | 0 0 0 2 0 0 1 0 0 | "
          "0 0 0 2 0 0 1 1 0 | 0 0 0 2 0 0 2 0 0"},
         // 3-4-5 triangle: area 6, S(1.333/1/0), feet Ha(1.44/1.92/0), Hb = Hc = A.
         {"Dreieck1Click", "0 0 0 4 0 0 0 3 0 | 2 0 0 0 3 0 0 0 5"},
+        // B = C: a side without a foot; the altitude through Hb = C has no direction.
+        {"Dreieck1Click", "2 0 0 1 1 1 1 1 1"},
         // Unit square (everything), rhombus (sides 5, area 20), trapezium, points on a line,
         // A = B, skew diagonals (distance 1/√6, feet (0.5/0.5/0) and (2/3, 1/3, 1/3)).
         {"Viereck1Click", "0 0 0 1 0 0 1 1 0 0 1 0 | 0 0 0 5 0 0 8 4 0 3 4 0 | "
@@ -52,6 +56,10 @@ inline const std::vector<CorpusCase>& corpus() {
         {"Gerade1Click", "0 0 0 1 2 2 | 2 0 0 -1 1 0 | 1 2 -1 1 -1 2 | 0 2 1 1 0 0"},
         // Projection lines 6y - 5z = -3 and so on; trace points S23(0/-1/5), S13(0.5/0/5).
         {"Gerade1Click", "1 2 3 4 5 6 | 1 1 5 1 2 0"},
+        // Short and tiny directions: 34 steps each way, or one segment to the box; a direction
+        // beyond the pixel range.
+        {"Gerade1Click", "0 0 0 0.3 0 0 | 0 1 0 1e-9 0 0 | 0 1 0 1e-3 0 0 | 0 1 0 1e-300 0 0 | "
+         "0 0 0 1e300 0 0"},
         {"Geradeaus2Punkten1Click", "1 2 3 3 6 9 | 3 2 1 1 4 3"},
         // Foot (1, 2, 0) at distance 2, mirror point (-1, 2, 0); then a point on the line.
         {"GerademitPunkt1Click", "1 0 0 0 1 0 3 2 0 | 1 0 0 0 1 0 1 5 0 | 2 2 2 -1 2 1 2 2 8"},
