@@ -30,8 +30,6 @@ inline const std::vector<CorpusCase>& corpus() {
         {"Punkt1Click", "1 2 2 | 0 0 0 | 0 1e12 0"}, // the last beyond the pixel range
         // Length 6, midpoint (1, 2, 2) on the row of the length.
         {"Linie2Click", "0 0 0 2 4 4"},
-        // Pieces with a negative coordinate are dotted.
-        {"Linie2Click", "-2 0 0 2 0 0"},
         // tau = 1/3, T´ = (-1, 0, 0); T beyond B (3 : 1): T´ = (1.5, 0, 0); the midpoint has no
         // T´; T off AB divides nothing; T = B has no ratio (error).
         {"Teilverhltnis1Click", "0 0 0 2 0 0 0.5 0 0 | 0 0 0 2 0 0 3 0 0 | 0 0 0 2 0 0 1 0 0 | "
