@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -178,7 +180,19 @@ struct CorpusRun {
     }
 };
 
-// Compares the text with the golden file tests/<name>, naming the first case that differs.
+// The text split into cases at its "== " lines.
+inline std::vector<std::string> goldenCases(std::istream& in) {
+    std::vector<std::string> faelle;
+    for (std::string z; std::getline(in, z);) {
+        if (z.rfind("== ", 0) == 0 || faelle.empty()) faelle.emplace_back();
+        faelle.back() += z + '\n';
+    }
+    return faelle;
+}
+
+// Compares the text with the golden file tests/<name> case by case and names each case that
+// differs; the whole text then goes to <name with "_" for "/">.actual in the working directory,
+// for a diff. QUILLON_UPDATE_GOLDEN=1 rewrites the golden file instead.
 inline void expectGolden(const std::string& name, const std::string& text) {
     const std::string path = std::string(QUILLON_TEST_DIR) + "/" + name;
     if (std::getenv("QUILLON_UPDATE_GOLDEN")) {
@@ -188,15 +202,18 @@ inline void expectGolden(const std::string& name, const std::string& text) {
     std::ifstream in(path, std::ios::binary);
     ASSERT_TRUE(in) << "missing " << path << " (QUILLON_UPDATE_GOLDEN=1 writes it)";
     std::istringstream ist(text);
-    std::string soll, ist_zeile, fall;
-    for (int nr = 1;; ++nr) {
-        const bool a = bool(std::getline(in, soll)), b = bool(std::getline(ist, ist_zeile));
-        if (!a && !b) return;
-        if (b && ist_zeile.rfind("== ", 0) == 0) fall = ist_zeile;
-        if (a != b || soll != ist_zeile) {
-            ADD_FAILURE() << name << ":" << nr << " in case " << fall << "\nexpected: " << soll
-                          << "\nactual:   " << ist_zeile;
-            return;
-        }
+    const std::vector<std::string> soll = goldenCases(in), ist_ = goldenCases(ist);
+    int falsch = 0;
+    for (std::size_t i = 0; i < std::max(soll.size(), ist_.size()); ++i) {
+        const std::string a = i < soll.size() ? soll[i] : "", b = i < ist_.size() ? ist_[i] : "";
+        if (a != b && ++falsch <= 10)
+            ADD_FAILURE() << name << ", case " << i + 1 << ":\nexpected:\n"
+                          << a << "actual:\n"
+                          << b;
     }
+    if (falsch == 0) return;
+    std::string datei = name;
+    std::replace(datei.begin(), datei.end(), '/', '_');
+    std::ofstream(datei + ".actual", std::ios::binary) << text;
+    ADD_FAILURE() << falsch << " cases differ; the whole output is in " << datei << ".actual";
 }
