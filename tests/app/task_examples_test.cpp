@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr TFarbe gelb = 0x00FFFF, lime = 0x00FF00, aqua = 0xFFFF00;
-
 struct Beispiel {
     const char* caption;
     Szenenart art;
@@ -66,24 +64,6 @@ TEST_F(TaskExamples, EachExampleShowsItsTaskAndSetsOnlyItsOptions) {
         }
     }
     EXPECT_TRUE(m.eintraege.empty());
-}
-
-// Examples whose names or colours are their own, not those their task would give.
-TEST_F(TaskExamples, RecordsOfSomeExamples) {
-    example("Punkt, zwei Geraden");
-    expectPunkt(szene.SzenePunkt, -4, 3, 3, gelb, "P");
-    expectPunkt(szene.SzeneGerade1.Stuetz, 1, -1, 0, gelb, "P");
-    expectPunkt(szene.SzeneGerade1.Richtung, 1, 2, 1, aqua, "A");
-    EXPECT_EQ(szene.SzeneGerade2.Name, "h:");
-    expectPunkt(szene.SzeneGerade2.Richtung, -1, 2, 0, lime, "B");
-
-    example("Strecke");
-    expectPunkt(szene.SzeneStrecke.B, 6, 7, 8, aqua, "B");
-    EXPECT_EQ(szene.SzeneStrecke.Farbe, aqua);
-
-    example("Kugel mit Kugel");
-    EXPECT_EQ(szene.SzeneKugel1.r, 3);
-    expectPunkt(szene.SzeneKugel2.M, 0, 6, 0, lime, "M2");
 }
 
 TEST_F(TaskExamples, AnExampleReportsLikeItsTaskAndTheSameEachTime) {

@@ -41,6 +41,9 @@ TEST(Nulldarstellung, ThreeVectorsByCoordinatePairsAndParallelPairs) {
     const V k = drei(punkt(1e-5, 0, 0), punkt(0, 1e-5, 0), punkt(1e-5, 1e-5, 0));
     EXPECT_GT(k[0], 0);
     EXPECT_EQ(k, (V{k[0], k[0], -k[0]}));
+    const V yz = drei(punkt(0, 1e-5, 0), punkt(0, 0, 1e-5), punkt(0, 1e-5, 1e-5));
+    EXPECT_GT(yz[0], 0);
+    EXPECT_EQ(yz, (V{yz[0], yz[0], -yz[0]}));
 }
 
 TEST(Nulldarstellung, FourVectorsGeneralCaseAndDependentSubset) {

@@ -1,6 +1,7 @@
 #include "core/division_ratio.h"
 #include "core/errors.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 TEST(DivisionRatio, SignedRatioAndFourthHarmonicPoint) {
@@ -9,6 +10,7 @@ TEST(DivisionRatio, SignedRatioAndFourthHarmonicPoint) {
     EXPECT_DOUBLE_EQ(signedDivisionRatio(A, B, punkt(0.5, 0, 0)), 1.0 / 3);
     EXPECT_DOUBLE_EQ(signedDivisionRatio(A, B, punkt(3, 0, 0)), -3);        // beyond B
     EXPECT_DOUBLE_EQ(signedDivisionRatio(A, B, punkt(-1, 0, 0)), -1.0 / 3); // beyond A
+    EXPECT_FALSE(std::signbit(signedDivisionRatio(A, B, A)));               // 0, not -0
 
     // Inner T at 1 : 3 → T´ = −1; outer T (3 : 1 beyond B) → inner T´ = 1.5, not T itself.
     const double T[] = {0.5, 3, -1}, Tstrich[] = {-1, 1.5, 0.5};

@@ -17,6 +17,7 @@ TEST(NumberInput, ReadsDecimalNumbersWithSignExponentAndBlanks) {
     // Too small for a double: zero, with its sign.
     EXPECT_EQ(parseNumber("1e-400"), 0.0);
     EXPECT_TRUE(std::signbit(parseNumber("-1e-400")));
+    EXPECT_EQ(parseNumber(std::string(400, '0') + "1e-400"), 0.0); // leading zeros count not
 }
 
 TEST(NumberInput, RejectsWhatIsNotADecimalNumberAndNamesTheText) {

@@ -33,8 +33,15 @@ public:
         TPunkt p = punkt_(5);
         return V(p).len() > 0.5 ? p : richtung();
     }
+    // Small whole numbers: zero components and whole quotients reach the special branches.
+    TPunkt klein(int k = 2) { return punkt(ganz(-k, k), ganz(-k, k), ganz(-k, k)); }
+    TPunkt kleineRichtung() {
+        const TPunkt p = klein();
+        return IstNullvektor(p) ? kleineRichtung() : p;
+    }
     TGerade gerade() { return TGerade{punkt_(), richtung(), 0x10, "g:"}; }
     TEbeneNorm ebene() { return TEbeneNorm{richtung(), zahl(-20, 20), 0x20, "E"}; }
+    TEbeneNorm kleineEbene() { return TEbeneNorm{kleineRichtung(), double(ganz(-6, 6)), 0, "E"}; }
     TKugel kugel() { return TKugel{punkt_(5), zahl(0.5, 6), "K: ", 0x30}; }
     // A point at distance r from m.
     TPunkt umM(const TPunkt& m, double r) {
@@ -120,13 +127,18 @@ TEST_F(Eigenschaften, FootOfPerpendicularMakesARightAngleAndMirrorKeepsTheDistan
 TEST_F(Eigenschaften, TwoLinesIntersectingSkewAndParallel) {
     Zufall z(4);
     for (int i = 0; i < Runden; ++i) {
-        // Built to intersect in s0.
-        const TPunkt s0 = z.punkt_(), u = z.richtung(), w = z.richtung();
+        // Built to intersect in s0; whole directions with zeros reach every elimination.
+        const bool klein = i % 2;
+        const TPunkt s0 = klein ? z.klein(5) : z.punkt_();
+        const TPunkt u = klein ? z.kleineRichtung() : z.richtung(),
+                     w = klein ? z.kleineRichtung() : z.richtung();
         if (V(u).cross(w).len() < 0.1 * V(u).len() * V(w).len()) continue;
-        GeradenLage r = lage2(gerade(summe(s0, vielfaches(u, z.zahl(-3, 3))), u),
+        GeradenLage r = lage2(gerade(summe(s0, vielfaches(u, z.ganz(-3, 3))), u),
                               gerade(summe(s0, vielfaches(w, z.zahl(-3, 3))), w));
         ASSERT_EQ(r.wort, lage::schneidend);
         EXPECT_LT((V(r.S) - s0).len(), 1e-8);
+        EXPECT_TRUE(Richtungen_parallel(u, vielfaches(u, -z.zahl(0.5, 3))));
+        EXPECT_FALSE(Richtungen_parallel(u, w));
 
         // Random lines are skew: the feet lie on the lines, their connection is perpendicular to
         // both.
@@ -153,7 +165,9 @@ TEST_F(Eigenschaften, IntersectionLineOfTwoPlanesAndDistanceOfParallelPlanes) {
     Zufall z(5);
     std::string wort;
     for (int i = 0; i < Runden; ++i) {
-        const TEbeneNorm e = z.ebene(), f = z.ebene();
+        // Small whole planes reach every elimination and the simpler support points.
+        const TEbeneNorm e = i % 2 ? z.ebene() : z.kleineEbene(),
+                         f = i % 2 ? z.ebene() : z.kleineEbene();
         TGerade s;
         Lage_zweier_Ebenen(e, f, wort, s);
         if (wort == lage::schneidend) {
@@ -255,6 +269,7 @@ TEST_F(Eigenschaften, LineAndSphere) {
                       tol);
             EXPECT_NEAR(abstandEbene(k.M, t[j]), k.r, tol);
             EXPECT_NEAR(Abstand(b[j], k.M), k.r, 1e-8 * groesse(b[j]));
+            EXPECT_LT(abstandEbene(b[j], t[j]), 1e-7 * groesse(b[j])); // b touches in t
         }
     }
 }
@@ -270,6 +285,18 @@ TEST_F(Eigenschaften, PlaneAndSphere) {
         double rk = -1;
         bool da = false;
         Lage_Ebene_Kugel(e, k, code, mk, rk);
+        // Touching by construction, in whole numbers: the plane normal to an axis through the
+        // point p of the sphere touches it in p.
+        const TKugel ganzK = kugel(z.klein(3), z.ganz(1, 4));
+        const int achse = z.ganz(0, 2), f = z.ganz(0, 1) ? z.ganz(1, 3) : -z.ganz(1, 3);
+        const TPunkt na = punkt(achse == 0 ? f : 0, achse == 1 ? f : 0, achse == 2 ? f : 0);
+        const TPunkt p = summe(ganzK.M, vielfaches(na, ganzK.r / Laenge(na)));
+        int c1 = -1;
+        TPunkt b;
+        double r0 = -1;
+        Lage_Ebene_Kugel(ebene(na, Skalarprodukt(na, p)), ganzK, c1, b, r0);
+        EXPECT_EQ(c1, 1);
+        EXPECT_TRUE(bei(b, p.x, p.y, p.z, 1e-12) && r0 == 0);
         if (std::fabs(a) > k.r + 1e-9) {
             EXPECT_EQ(code, 0);
             continue;

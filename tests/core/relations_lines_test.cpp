@@ -63,6 +63,7 @@ TEST(Parallel, DirectionsExactAfterSimplifyingOrWithinTolerance) {
     EXPECT_TRUE(Richtungen_parallel(punkt(1, 1, 0), punkt(1, 1 + 4e-10, 0)));
     EXPECT_FALSE(Richtungen_parallel(punkt(1, 1, 0), punkt(1, 1 + 6e-10, 0)));
     EXPECT_FALSE(Richtungen_parallel(punkt(1e300, 1, 0), punkt(1e-300, 1, 0)));
+    EXPECT_TRUE(Richtungen_parallel(punkt(1e-12, 0, 1), punkt(0, 0, 1))); // factor from z
 
     // Parallel_mit_Faktor: the factor of the first non-zero component of b, tolerance 1e-7.
     auto faktor = [](const TPunkt& a, const TPunkt& b) {

@@ -101,6 +101,8 @@ TEST(Achsenschnittpunkte, OnlyWhereTheNormalComponentIsNotZero) {
     EXPECT_TRUE(bei(s1, 4, 0, 0, "S1", 0x71));
     EXPECT_TRUE(bei(s2, 0, 2, 0, "S2", 0x71));
     EXPECT_EQ(s3.Name, "alt");
+    Achsenschnittpunkte(ebene(punkt(1, 2, 4), 4, 0x71), s1, s2, s3, a, b, c);
+    EXPECT_TRUE(c && bei(s3, 0, 0, 1, "S3", 0x71));
 }
 
 TEST(WinkelKoordinaten, PlanesAndAxes) {

@@ -95,24 +95,6 @@ TEST(SceneHandover, ZeroVectorProductShowsTheClearedDrawingAndTheBox) {
     EXPECT_EQ(t.bild.szene.SzeneVek2.y, 4);
 }
 
-TEST(SceneHandover, FigureTasksStoreWhatTheDrawingNeeds) {
-    Headless t;
-    const TViereck tetra{punkt(3, 0, 0, Lime, "A"), punkt(0, 5, 0, Lime, "B"),
-                         punkt(0, 0, 6, Lime, "C"), punkt(-1, -1, 0, Lime, "D"), Lime};
-    t.h.Tetraeder_Ebene_uebergeben(tetra, ebene({0, 0, 1}, 2, Gelb, "Ebene E: "));
-    EXPECT_TRUE(t.bild.optionen.TetraederKanten);
-    // The report found the section points of BC, AC and CD; the edges in z = 0 give none.
-    const auto& da = t.bild.szene.SzeneSchnittpunktDa;
-    EXPECT_EQ(std::vector<int>(da, da + 6), (std::vector<int>{0, 1, 1, 0, 0, 1}));
-
-    // Report and drawing agree on the parallelogram's fourth corner.
-    t.h.Parallelogramm_uebergeben(
-        {punkt(0, 0, 0, Gelb, "A"), punkt(2, 0, 0, Gelb, "B"), punkt(2, 2, 0, Gelb, "C"), Gelb});
-    EXPECT_EQ(t.bild.szene.SzeneViereck.D.Name, "  D");
-    t.bild.draw();
-    EXPECT_EQ(t.bild.labels("  D", {0, 2, 0}, Lime), 1);
-}
-
 TEST(SceneHandoverWindow, SceneSwitchingAnOptionOnReachesTheMenuThroughTheWindow) {
     Headless t;
     Picture& b = t.bild;

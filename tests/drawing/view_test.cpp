@@ -1,10 +1,12 @@
 #include "core/errors.h"
+#include "drawing/primitives.h"
 #include "drawing/view.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace {
 using Px = std::pair<int, int>;
@@ -112,4 +114,15 @@ TEST(View, PlaneMappingBothWays) {
     EXPECT_EQ(std::make_pair(x, y), std::make_pair(0.3, 0.3));
     v.Schritt2X = 0;
     EXPECT_THROW(v.screenToPlane(300, 300, x, y), MathError);
+}
+
+TEST(View, StepsOfALineUntilItLeavesTheBox) {
+    // The step count k ≥ 1 with p + k·u outside; outside already: one step, unless that step
+    // lands inside; a zero direction never leaves.
+    const ViewState v = standardView();
+    const std::tuple<TKoord, TKoord, double> steps[] = {
+        {{0, 2, 1}, {1, 0, 0}, 10}, {{0, 2, 1}, {0, -1, 0}, 12}, {{0, 0, 0}, {0.3, 0, 0}, 34},
+        {{20, 0, 0}, {1, 0, 0}, 1}, {{0, 20, 0}, {0, 0, 0}, 1},  {{-10.5, 0, 0}, {1, 0, 0}, 21}};
+    for (const auto& [p, u, k] : steps) EXPECT_EQ(stepsUntilOutside(v, p, u), k) << p.x;
+    EXPECT_TRUE(std::isinf(stepsUntilOutside(v, {1, 1, 1}, {0, 0, 0})));
 }

@@ -274,10 +274,13 @@ TEST(QtCanvas, PaintsOnAnImage) {
         Zeichne_koordinatensystem(z, farbe::Weiss);
         PunktZeichnen(z, punkt(0, 5, 0, farbe::Rot, "P"));
         canvas.setPixel(20, 20, farbe::Lime);
+        canvas.setPixel(24, 20, farbe::Rot); // a new colour needs a new pen
     }
     // Point frame: the rectangle (374, 410)–(378, 414) covers 374 … 377; inside the brush.
     EXPECT_EQ(image.pixel(374, 410), rgb(farbe::Rot));
     EXPECT_EQ(image.pixel(377, 413), rgb(farbe::Rot));
     EXPECT_EQ(image.pixel(378, 409), rgb(0x6A240A));
     EXPECT_EQ(image.pixel(20, 20), rgb(farbe::Lime));
+    EXPECT_EQ(image.pixel(24, 20), rgb(farbe::Rot));
+    for (int d : {-1, 1}) EXPECT_NE(image.pixel(20 + d, 20 + d), rgb(farbe::Lime)); // one pixel
 }

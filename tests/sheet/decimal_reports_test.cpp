@@ -1,94 +1,76 @@
-// Reports on decimal input that used to go wrong by rounding, and the sheet window starting each
-// new report at its top.
-#include "report_test_util.h"
-#include "sheet/reports_figures.h"
-#include "sheet/reports_lines.h"
-#include "sheet/reports_spheres.h"
-#include "sheet/reports_vectors.h"
+// Reports on decimal input that used to go wrong by rounding, run as the menu runs them, and
+// the sheet window starting each new report at its top.
+#include "app/headless_session.h"
+#include "app/tasks.h"
 #include "sheet/sheet_window.h"
 
 #include <QApplication>
 #include <QScrollBar>
 
+#include <gtest/gtest.h>
+
 #include <regex>
+#include <sstream>
 
-using namespace berichttest;
-
-namespace {
-
-// No number on the sheet with 13 or more digits before the point (magnitude above 1e12).
-::testing::AssertionResult ohneRiesenzahl(const Texte& t) {
-    static const std::regex riesig("[0-9]{13,}");
-    for (const auto& z : t)
-        if (std::regex_search(z, riesig)) return ::testing::AssertionFailure() << z;
-    return ::testing::AssertionSuccess();
-}
-
-TKugel kugel(double x, double y, double z, double r) {
-    return TKugel{punkt(x, y, z, farbe::Rot, "M"), r, "K: ", farbe::Rot};
-}
-
-} // namespace
-
-TEST(DezimalBerichte, SphereAndPlaneTouchingThroughTheCentreOrMissing) {
-    const TKugel K = kugel(1.04, -2.51, -2.26, 0.3);
-    // n = (−1, 4, 8), |n| = 9, d = n·m + 9r: tangent plane (was "schneidet" with r = 0.000).
-    TestBlatt tang;
-    const Texte t = bericht(tang, Ergebnis_Kugel_Ebene, K, ebeneNorm(punkt(-1, 4, 8), -26.46));
-    EXPECT_TRUE(amStueck(t, {"Ebene ist Tangentialebene:", "Berührpunkt:"}));
-    EXPECT_TRUE(ohneRiesenzahl(t));
-    // n·m = −3.824: through the centre, so no pole (it was printed near 1e15).
-    TestBlatt durch;
-    const Texte d = bericht(durch, Ergebnis_Kugel_Ebene, K, ebeneNorm(punkt(-1, 3, -2.1), -3.824));
-    EXPECT_EQ(d.back(), "Ebene geht durch M: kein Pol !");
-    EXPECT_TRUE(ohneRiesenzahl(d));
-    // x3 = 0.5 misses: the pole exists, and the cone rows follow with volume 0.
-    TestBlatt weg;
-    const Texte w = bericht(weg, Ergebnis_Kugel_Ebene, K, ebeneNorm(punkt(0, 0, 1), 0.5));
-    EXPECT_TRUE(inFolge(w, {"Ebene schneidet Kugel nicht !", "Pol:", "Abstand: Pol-Polarebene:",
-                            "Tangetialkegel vom Pol aus:", "Volumen = 0.000"}));
-}
-
-TEST(DezimalBerichte, FiguresLinesAndVectors) {
-    // Midpoint (0.4, 0, 0) of (0.1, 0, 0) and (0.7, 0, 0): no T´ near 1.4e15.
-    TestBlatt tv;
-    const Texte m = bericht(tv, Ergebnis_Teilverhaeltnis, punkt(0.1, 0, 0, 0, "A"),
-                            punkt(0.7, 0, 0, 0, "B"), punkt(0.4, 0, 0, 0, "T"));
-    EXPECT_EQ(m.back(), "T ist Mittelpunkt: kein vierter harmonischer Punkt");
-    EXPECT_TRUE(ohneRiesenzahl(m));
-
-    // Parallelogram from three points of one line: no rhombus of area 0.
-    const TDreieck abc{punkt(0.1, 0.2, 0.3, 0, "A"), punkt(1.3, 2.6, 3.9, 0, "B"),
-                       punkt(0.7, 1.4, 2.1, 0, "C"), farbe::Blau};
-    TestBlatt pg;
-    Ergebnis_Parallelogramm(pg.s, abc, pg.x, pg.y);
-    const Texte p = texte(pg.s);
-    EXPECT_EQ(p.back(), "  Die Punkte liegen auf einer Geraden --> kein Viereck !");
-    EXPECT_FALSE(hatText(pg.s, "  --> hier: sogar Raute"));
-
-    // The same line with another support point.
-    TestBlatt zg;
-    EXPECT_EQ(bericht(zg, Ergebnis_ZweiGeraden, gerade(punkt(18.9, 2.25, 0), punkt(0.3, 0.7, 1.1)),
-                      gerade(punkt(21, 7.15, 7.7), punkt(0.6, 1.4, 2.2), "h:"))
-                  .back(),
-              "Die Geraden sind identisch !");
-
-    // Skew lines (the x1-axis and a parallel to the x3-axis through (0, 1.5, 0)) whose second
-    // line is parallel to the plane of P and the first: never called parallel.
-    TestBlatt pzg;
-    const Texte s = bericht(pzg, Ergebnis_Punkt_ZweiGeraden, punkt(0.25, 0, 2.5, 0, "P"),
-                            gerade(punkt(0, 0, 0), punkt(1.5, 0, 0)),
-                            gerade(punkt(0, 1.5, 0), punkt(0, 0, 0.7), "h:"));
-    EXPECT_TRUE(amStueck(
-        s, {"Keine Gerade durch P trifft g1 und g2.", "Eindeutige Lösung nicht möglich !"}));
-    EXPECT_FALSE(hatText(pzg.s, "Die beiden Geraden sind parallel."));
-
-    // c = 2b − a: dependent (the determinant's remainder said independent).
-    TestBlatt la;
-    bericht(la, Ergebnis_LineareAbh3, punkt(0.1, 0.2, 0.3, 0, "a"), punkt(0.4, 0.5, 0.6, 0, "b"),
-            punkt(0.7, 0.8, 0.9, 0, "c"));
-    EXPECT_TRUE(hatText(la.s, "abhängig !"));
-    EXPECT_FALSE(hatText(la.s, "unabhängig !"));
+TEST(DezimalBerichte, RoundingRemaindersTakeNoWrongBranch) {
+    const struct {
+        const char* task;
+        const char* fields;
+        std::vector<std::string> expected; // these rows in this order
+        const char* absent;                // and never this row
+    } faelle[] = {
+        // Sphere m = (1.04, -2.51, -2.26), r = 0.3; n = (-1, 4, 8), |n| = 9, d = n·m + 9r: the
+        // plane touches (it was "schneidet" with r = 0.000).
+        {"Kugel/Kugel mit Ebene/Kugel in Mittelpunktsform/Ebene in Normalenform",
+         "-1 4 8 -26.46 1.04 -2.51 -2.26 0.3",
+         {"Ebene ist Tangentialebene:", "Berührpunkt:"}, "Ebene schneidet Kugel:"},
+        // n·m = -3.824: through the centre, so no pole (it was printed near 1e15).
+        {"Kugel/Kugel mit Ebene/Kugel in Mittelpunktsform/Ebene in Normalenform",
+         "-1 3 -2.1 -3.824 1.04 -2.51 -2.26 0.3", {"Ebene geht durch M: kein Pol !"}, "Pol:"},
+        // x3 = 0.5 misses the sphere: the pole exists, and the cone rows follow.
+        {"Kugel/Kugel mit Ebene/Kugel in Mittelpunktsform/Ebene in Normalenform",
+         "0 0 1 0.5 1.04 -2.51 -2.26 0.3",
+         {"Ebene schneidet Kugel nicht !", "Pol:", "Abstand: Pol-Polarebene:",
+          "Tangetialkegel vom Pol aus:", "Volumen = 0.000"},
+         ""},
+        // T = (0.4, 0, 0) is the midpoint of (0.1, 0, 0) and (0.7, 0, 0): no T´ near 1.4e15.
+        {"Punkte/Teilverhältnis", "0.1 0 0 0.7 0 0 0.4 0 0",
+         {"T ist Mittelpunkt: kein vierter harmonischer Punkt"}, ""},
+        // Three points of one line are no parallelogram (it was "sogar Raute" with area 0).
+        {"Punkte/Parallelogramm", "0.1 0.2 0.3 1.3 2.6 3.9 0.7 1.4 2.1",
+         {"  Die Punkte liegen auf einer Geraden --> kein Viereck !"},
+         "  --> hier: sogar Raute"},
+        // The same line with another support point (it was "parallel" at distance 0.000).
+        {"Gerade/Gerade mit Gerade", "18.9 2.25 0 0.3 0.7 1.1 21 7.15 7.7 0.6 1.4 2.2",
+         {"Die Geraden sind identisch !"}, ""},
+        // Skew lines, the second parallel to the plane of P and the first: never "parallel".
+        {"Gerade/Gerade-Punkt-Gerade", "0.25 0 2.5 0 0 0 1.5 0 0 0 1.5 0 0 0 0.7",
+         {"Keine Gerade durch P trifft g1 und g2.", "Eindeutige Lösung nicht möglich !"},
+         "Die beiden Geraden sind parallel."},
+        // r = 2q - p: dependent (the determinant's remainder said independent).
+        {"Vektor/Lineare Abhängigkeit/3 Vektoren", "0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9",
+         {"abhängig !"}, "unabhängig !"},
+    };
+    static const std::regex riesig("[0-9]{13,}"); // a number above 1e12
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.task) + " " + f.fields);
+        std::ostringstream meldungen;
+        HeadlessSession s(meldungen);
+        std::istringstream in(f.fields);
+        std::vector<std::string> texte;
+        for (std::string t; in >> t;) texte.push_back(t);
+        const TaskSpec* task = findTaskByPath(f.task);
+        ASSERT_NE(task, nullptr);
+        s.runTask(*task, texte);
+        EXPECT_EQ(meldungen.str(), "");
+        std::size_t gefunden = 0;
+        for (const SheetText& z : s.sheet.protokoll()) {
+            if (gefunden < f.expected.size() && z.text == f.expected[gefunden]) ++gefunden;
+            EXPECT_NE(z.text, f.absent);
+            EXPECT_FALSE(std::regex_search(z.text, riesig)) << z.text;
+        }
+        EXPECT_EQ(gefunden, f.expected.size());
+    }
 }
 
 TEST(DezimalBerichte, ANewReportStartsAtTheTopOfTheSheet) {

@@ -3,9 +3,9 @@
 // Click positions come from the anchors the reports recorded or from measured text widths.
 #include "core/errors.h"
 #include "core/messages.h"
-#include "report_test_util.h"
 #include "sheet/editing.h"
 #include "sheet/scene_report.h"
+#include "sheet/sheet.h"
 #include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +14,22 @@
 #include <string>
 #include <vector>
 
-using berichttest::hatText;
-
 namespace {
+
+// Every text written since the last loeschen, in writing order; the first entry with a text.
+std::vector<std::string> texte(const Sheet& s) {
+    std::vector<std::string> t;
+    for (const SheetText& e : s.protokoll()) t.push_back(e.text);
+    return t;
+}
+const SheetText* finde(const Sheet& s, const std::string& text) {
+    for (const SheetText& e : s.protokoll())
+        if (e.text == text) return &e;
+    return nullptr;
+}
+bool hatText(const Sheet& s, const std::string& text) {
+    return finde(s, text) != nullptr;
+}
 
 struct Ort {
     int X, Y;
@@ -105,7 +118,7 @@ const std::vector<RecordingMeldungen::Eintrag> Editierbox = {{"piep", ""},
 TEST_F(Editing, PointLineChangesTheClickedCoordinateWithInclusiveBounds) {
     z = welt(); // P(1/2/5)
     zeigen(Szenenart::Punkt);
-    const SheetText* t = berichttest::finde(s, "P(1/2/5)");
+    const SheetText* t = finde(s, "P(1/2/5)");
     ASSERT_TRUE(t);
     // The "2": one character wide, right of "P(1/".
     const Ort zwei{t->x + s.textBreite("P(1/") + s.breiteM() / 2, t->y + s.h() / 2};
@@ -247,7 +260,7 @@ TEST_F(Editing, SphereThroughFourPointsIsHandedOverAgainOrLeftEmpty) {
     const std::vector<RecordingMeldungen::Eintrag> zweiPiep = {
         {"piep", ""}, {"piep", ""}, {"fehler", meldung::Editierfehler}};
     EXPECT_EQ(m.eintraege, zweiPiep);
-    EXPECT_EQ(berichttest::texte(s), std::vector<std::string>{"Ergebnisse:"});
+    EXPECT_EQ(texte(s), std::vector<std::string>{"Ergebnisse:"});
 }
 
 TEST_F(Editing, ARadiusOfZeroOrANegativeRadicandIsUndone) {
@@ -397,7 +410,7 @@ TEST_F(Editing, EachTaskChangesTheStoreOfTheClickedNumberAndNothingElse) {
         t.feld(z2) += t.ort[0] == 'c' ? -1 : 1;
         e2.Neue_Berechnung();
         EXPECT_EQ(t.feld(z), t.feld(z2));
-        EXPECT_EQ(berichttest::texte(s), berichttest::texte(s2));
+        EXPECT_EQ(texte(s), texte(s2));
         EXPECT_TRUE(m.eintraege.empty());
     }
 }

@@ -62,55 +62,6 @@ TEST(Sheet, SchriftfarbeOnlyColoursInColourMode) {
     EXPECT_GT(tinte(s.bild(), 0, 0, 300, 100).bunt, 5);
 }
 
-TEST(Sheet, TextCursorAdvancesByTheHeightOfM) {
-    bool farbig = true;
-    Sheet s(300, 200, farbig);
-    int y = 14, g = 0;
-    s.Gety(g);
-    EXPECT_EQ(g, 13); // below "Ergebnisse:"
-    s.next_zeile(y);
-    s.newLine(y);
-    s.movey(3, y);
-    EXPECT_EQ(y, 74);
-    s.Outtextln(10, y, "Zeile");
-    s.Gety(g);
-    s.u(y);
-    EXPECT_EQ(std::make_pair(y, g), std::make_pair(98, 86));
-    EXPECT_EQ(s.zeilen().back(), " " + std::string(32, '-'));
-}
-
-TEST(Sheet, PunktAusgebenAnchorsTheCoordinates) {
-    bool farbig = true;
-    Sheet s(400, 100, farbig);
-    PunktAnker a;
-    s.Punkt_ausgeben(punkt(1, 2, 3, 0, "M1"), 10, &a, 20);
-    EXPECT_EQ(s.protokoll().back().text, "M1(1/2/3)");
-    // x2 = 10 + 4·7 is where the first "/" starts, x3 = 10 + 7·7 the start of the "3".
-    EXPECT_EQ(std::tie(a.x1, a.x2, a.x3, a.y), std::make_tuple(10, 38, 59, 20));
-
-    s.Punkt_ausgeben(punkt(-12.5, 0.0006, 100, 0, "P"), 4, &a, 40);
-    EXPECT_EQ(s.protokoll().back().text, "P(-12.5/0.001/100)");
-    EXPECT_EQ(std::tie(a.x2, a.x3), std::make_tuple(4 + 7 * 7, 4 + 14 * 7));
-}
-
-TEST(Sheet, VectorAusgebenWritesAnAlignedColumn) {
-    bool farbig = true;
-    Sheet s(400, 200, farbig);
-    SpaltenAnker a;
-    int w = 0;
-    s.Vector_ausgeben(punkt(1, -12.5, 100), 32, w, &a, 50);
-    EXPECT_EQ(w, 9);
-    const std::vector<std::string> zeilen = {" Ergebnisse:", "     |     1 |", "     | -12.5 |",
-                                             "     |   100 |"};
-    EXPECT_EQ(s.zeilen(), zeilen);
-    EXPECT_EQ(std::tie(a.links, a.rechts), std::make_tuple(32, 32 + 7 * 7)); // " -12.5 "
-    EXPECT_EQ(std::tie(a.y0, a.y1, a.y2, a.y3), std::make_tuple(50, 62, 74, 86));
-
-    s.Vector_ausgeben(punkt(3, 4, 5), 100, w, &a, 0);
-    EXPECT_EQ(w, 5);
-    EXPECT_EQ(a.rechts, 100 + 3 * 7);
-}
-
 TEST(Sheet, PixelArithmeticRaisesOverflowInsteadOfWrapping) {
     bool farbig = true;
     Sheet s(100, 100, farbig);
