@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-class Meldungen;
+class Messages;
 class SceneHandover;
 
 // What a task works on: the drawing options it sets, the message sink for its error box, the
@@ -22,7 +22,7 @@ class SceneHandover;
 struct TaskContext {
     Szene& szene;
     Optionen& optionen;
-    Meldungen& meldungen;
+    Messages& meldungen;
     SceneHandover& handover;
 };
 

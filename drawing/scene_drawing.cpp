@@ -19,7 +19,7 @@ TKugel mittelpunktsform(const TKugelV& V) {
 
 void Zeichne_alles(Canvas& canvas, ViewState& view, Szene& szene, Optionen& optionen,
                    const SceneDrawEvents& events) {
-    Zeichner z{canvas, view, optionen};
+    DrawContext z{canvas, view, optionen};
     Zeichne_koordinatensystem(z, farbe::Weiss);
     const TaskKind* kind = taskKind(szene.art);
     if (!kind) return;

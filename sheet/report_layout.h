@@ -31,7 +31,7 @@ inline int stiftZeile(const Sheet& s) {
 
 // x moved right by the width of text.
 inline int rechtsVon(const Sheet& s, int x, const std::string& text) {
-    return plus_int(x, s.textBreite(text));
+    return plus_int(x, s.textWidth(text));
 }
 
 // Distances, radii, areas and volumes keep three decimals.
@@ -85,7 +85,7 @@ inline void abstandVomUrsprung(Sheet& s, const TGerade& g, const std::string& na
 // label on the middle row of a column vector that starts at (x, y), the column right after it;
 // returns the x where the next item of the row starts.
 inline int spalteMitText(Sheet& s, const std::string& label, const TPunkt& v, int x, int y,
-                         SpaltenAnker* anker = nullptr) {
+                         ColumnAnchor* anker = nullptr) {
     s.Outtext(x, zeile(s, y, 1), label);
     const int sx = rechtsVon(s, x, label);
     int w = 0;

@@ -32,7 +32,7 @@ public:
     void bildGeklickt(bool links, int x, int y);
 
 private:
-    void bildGeaendert();
+    void pictureChanged();
     void neuerBericht();
 
     Sheet& sheet_;

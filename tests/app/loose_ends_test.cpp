@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 TEST(LoseEnden, SubmenusWithoutAWorkingEntryAndTheCalculationHelpAreDisabled) {
-    RecordingMeldungen m;
+    RecordingMessages m;
     Programm p{m};
     TForm1 form(p);
     auto frei = [&](const std::vector<std::string>& pfad) {

@@ -13,20 +13,20 @@
 
 namespace {
 
-void spalte(std::ostream& o, const std::string& name, const SpaltenAnker& a) {
+void spalte(std::ostream& o, const std::string& name, const ColumnAnchor& a) {
     if (a.gesetzt)
         o << "@" << name << ' ' << a.links << ' ' << a.rechts << ' ' << a.y0 << ' ' << a.y1 << ' '
           << a.y2 << ' ' << a.y3 << '\n';
 }
-void feld(std::ostream& o, const std::string& name, const FeldAnker& a) {
+void feld(std::ostream& o, const std::string& name, const FieldAnchor& a) {
     if (a.gesetzt)
         o << "@" << name << ' ' << a.links << ' ' << a.oben << ' ' << a.rechts << ' ' << a.unten
           << '\n';
 }
 
-void anker(std::ostream& o, const Ankerbuch& a) {
+void anker(std::ostream& o, const Anchors& a) {
     for (int i = 0; i < 4; ++i) {
-        const PunktAnker& p = a.punkt[i];
+        const PointAnchor& p = a.punkt[i];
         if (p.gesetzt)
             o << "@p" << i << ' ' << p.x1 << ' ' << p.x2 << ' ' << p.x3 << ' ' << p.y << '\n';
         spalte(o, "v" + std::to_string(i), a.vek[i]);

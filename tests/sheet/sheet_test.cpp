@@ -70,7 +70,7 @@ TEST(Sheet, PixelArithmeticRaisesOverflowInsteadOfWrapping) {
     EXPECT_EQ(y, INT_MAX - 5);
     y = 0;
     EXPECT_THROW(s.movey(INT_MAX / 6, y), OverflowError);
-    PunktAnker a;
+    PointAnchor a;
     EXPECT_THROW(s.Punkt_ausgeben(punkt(1, 2, 3, 0, "P"), INT_MAX - 10, &a, 0), OverflowError);
     s.Outtext(INT_MAX, INT_MAX, "weit weg"); // clipped, not drawn
     EXPECT_THROW(s.Gety(y), OverflowError);
