@@ -9,7 +9,6 @@
 
 class QPainter;
 
-
 class QtCanvas : public Canvas {
 public:
     // Draws with the painter as it is set up (device, clipping); antialiasing is switched off

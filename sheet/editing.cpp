@@ -6,8 +6,8 @@
 #include "core/objects.h"
 #include "sheet/input_clicks.h"
 #include "sheet/scene_report.h"
-#include "sheet/task_kind.h"
 #include "sheet/sheet.h"
+#include "sheet/task_kind.h"
 
 SheetEditing::SheetEditing(Szene& szene, Sheet& sheet, Messages& meldungen)
     : szene_(szene), sheet_(sheet), meldungen_(meldungen) {}

@@ -66,9 +66,9 @@ public:
     std::function<bool(bool links, int X, int Y)> planeClick;
 
 private:
-    bool rebuildLine(); // false: invalid, the backup was restored
+    bool rebuildLine();   // false: invalid, the backup was restored
     bool rebuildPlane();  // false: invalid, the backup was restored
-    bool rebuildSphere();  // false: no sphere through the four points
+    bool rebuildSphere(); // false: no sphere through the four points
     void editError();
 
     struct LineBackup {

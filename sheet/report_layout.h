@@ -73,8 +73,7 @@ inline void eingabeGerade(Sheet& s, const TGerade& g, int i, int x, int y) {
 
 // y := the row below the last text written, then one row further down (the row after a blank
 // one), and the line's distance from the origin there: "Abstand vom Ursprung: <name> = ...".
-inline void abstandVomUrsprung(Sheet& s, const TGerade& g, const std::string& name, int x,
-                               int& y) {
+inline void abstandVomUrsprung(Sheet& s, const TGerade& g, const std::string& name, int x, int& y) {
     s.Gety(y);
     s.next_zeile(y);
     s.Outtext(x, y,

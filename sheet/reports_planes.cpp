@@ -3,8 +3,8 @@
 #include "core/relations.h"
 #include "core/scene.h"
 #include "sheet/blocks.h"
-#include "sheet/reports_lines.h"
 #include "sheet/report_layout.h"
+#include "sheet/reports_lines.h"
 
 #include <string>
 

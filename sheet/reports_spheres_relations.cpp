@@ -1,8 +1,8 @@
 // A sphere with a line, with a plane and with a second sphere.
 #include "core/relations.h"
 #include "sheet/blocks.h"
-#include "sheet/reports_spheres.h"
 #include "sheet/report_layout.h"
+#include "sheet/reports_spheres.h"
 
 #include <cmath>
 

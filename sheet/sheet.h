@@ -77,7 +77,7 @@ public:
     // Called when the sheet is cleared, before a new report is written on it.
     std::function<void()> geloescht;
 
-    Anchors anker;   // input-number anchors of the current report
+    Anchors anker;     // input-number anchors of the current report
     std::string dText; // the text of the last plane constant written with box
 
 private:

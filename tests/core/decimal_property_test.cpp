@@ -113,8 +113,8 @@ public:
     // A vector with a whole-number length: a Pythagorean quadruple in some order and signs,
     // times a decimal step. len is the length times 1000.
     DP vonLaenge(long long& laenge, IV* ganz_ = nullptr, long long* ganzLaenge = nullptr) {
-        static const long long q[][4] = {{3, 4, 0, 5}, {2, 3, 6, 7}, {1, 4, 8, 9}, {2, 6, 9, 11},
-                                         {4, 4, 7, 9}, {0, 0, 1, 1}};
+        static const long long q[][4] = {{3, 4, 0, 5},  {2, 3, 6, 7}, {1, 4, 8, 9},
+                                         {2, 6, 9, 11}, {4, 4, 7, 9}, {0, 0, 1, 1}};
         const auto& t = q[ganz(0, 5)];
         const long long s = ganz(1, 8) * 250; // 0.25 … 2
         long long c[3] = {t[0], t[1], t[2]};

@@ -1,8 +1,8 @@
 #pragma once
 // A recorded picture for the drawing tests: the 584 × 584 view with 10 units, a scene, options
 // and a recording canvas; draw() runs the whole scene dispatcher.
-#include "support/recording_canvas.h"
 #include "drawing/scene_drawing.h"
+#include "support/recording_canvas.h"
 
 #include <gtest/gtest.h>
 

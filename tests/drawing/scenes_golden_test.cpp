@@ -5,9 +5,9 @@
 // still tells any change. Each list is sorted, so that drawing the same picture in another order
 // keeps the golden.
 #include "core/errors.h"
-#include "support/recording_canvas.h"
 #include "drawing/scene_drawing.h"
 #include "support/corpus.h"
+#include "support/recording_canvas.h"
 
 #include <gtest/gtest.h>
 

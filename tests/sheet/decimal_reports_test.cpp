@@ -23,33 +23,44 @@ TEST(DezimalBerichte, RoundingRemaindersTakeNoWrongBranch) {
         // plane touches (it was "schneidet" with r = 0.000).
         {"Kugel/Kugel mit Ebene/Kugel in Mittelpunktsform/Ebene in Normalenform",
          "-1 4 8 -26.46 1.04 -2.51 -2.26 0.3",
-         {"Ebene ist Tangentialebene:", "Berührpunkt:"}, "Ebene schneidet Kugel:"},
+         {"Ebene ist Tangentialebene:", "Berührpunkt:"},
+         "Ebene schneidet Kugel:"},
         // n·m = -3.824: through the centre, so no pole (it was printed near 1e15).
         {"Kugel/Kugel mit Ebene/Kugel in Mittelpunktsform/Ebene in Normalenform",
-         "-1 3 -2.1 -3.824 1.04 -2.51 -2.26 0.3", {"Ebene geht durch M: kein Pol !"}, "Pol:"},
+         "-1 3 -2.1 -3.824 1.04 -2.51 -2.26 0.3",
+         {"Ebene geht durch M: kein Pol !"},
+         "Pol:"},
         // x3 = 0.5 misses the sphere: the pole exists, and the cone rows follow.
         {"Kugel/Kugel mit Ebene/Kugel in Mittelpunktsform/Ebene in Normalenform",
          "0 0 1 0.5 1.04 -2.51 -2.26 0.3",
-         {"Ebene schneidet Kugel nicht !", "Pol:", "Abstand: Pol-Polarebene:",
-          "Tangetialkegel vom Pol aus:", "Volumen = 0.000"},
+         {"Ebene schneidet Kugel nicht !",
+          "Pol:", "Abstand: Pol-Polarebene:", "Tangetialkegel vom Pol aus:", "Volumen = 0.000"},
          ""},
         // T = (0.4, 0, 0) is the midpoint of (0.1, 0, 0) and (0.7, 0, 0): no T´ near 1.4e15.
-        {"Punkte/Teilverhältnis", "0.1 0 0 0.7 0 0 0.4 0 0",
-         {"T ist Mittelpunkt: kein vierter harmonischer Punkt"}, ""},
+        {"Punkte/Teilverhältnis",
+         "0.1 0 0 0.7 0 0 0.4 0 0",
+         {"T ist Mittelpunkt: kein vierter harmonischer Punkt"},
+         ""},
         // Three points of one line are no parallelogram (it was "sogar Raute" with area 0).
-        {"Punkte/Parallelogramm", "0.1 0.2 0.3 1.3 2.6 3.9 0.7 1.4 2.1",
+        {"Punkte/Parallelogramm",
+         "0.1 0.2 0.3 1.3 2.6 3.9 0.7 1.4 2.1",
          {"  Die Punkte liegen auf einer Geraden --> kein Viereck !"},
          "  --> hier: sogar Raute"},
         // The same line with another support point (it was "parallel" at distance 0.000).
-        {"Gerade/Gerade mit Gerade", "18.9 2.25 0 0.3 0.7 1.1 21 7.15 7.7 0.6 1.4 2.2",
-         {"Die Geraden sind identisch !"}, ""},
+        {"Gerade/Gerade mit Gerade",
+         "18.9 2.25 0 0.3 0.7 1.1 21 7.15 7.7 0.6 1.4 2.2",
+         {"Die Geraden sind identisch !"},
+         ""},
         // Skew lines, the second parallel to the plane of P and the first: never "parallel".
-        {"Gerade/Gerade-Punkt-Gerade", "0.25 0 2.5 0 0 0 1.5 0 0 0 1.5 0 0 0 0.7",
+        {"Gerade/Gerade-Punkt-Gerade",
+         "0.25 0 2.5 0 0 0 1.5 0 0 0 1.5 0 0 0 0.7",
          {"Keine Gerade durch P trifft g1 und g2.", "Eindeutige Lösung nicht möglich !"},
          "Die beiden Geraden sind parallel."},
         // r = 2q - p: dependent (the determinant's remainder said independent).
-        {"Vektor/Lineare Abhängigkeit/3 Vektoren", "0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9",
-         {"abhängig !"}, "unabhängig !"},
+        {"Vektor/Lineare Abhängigkeit/3 Vektoren",
+         "0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9",
+         {"abhängig !"},
+         "unabhängig !"},
     };
     static const std::regex riesig("[0-9]{13,}"); // a number above 1e12
     for (const auto& f : faelle) {
