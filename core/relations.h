@@ -19,6 +19,15 @@ inline const std::string schneidend = "schneidend";
 inline const std::string windschief = "windschief";
 } // namespace lage
 
+// The keys of the three coordinate planes, in the order in which the trace points and the
+// circles in the coordinate planes are written and drawn: x3 = 0, x1 = 0, x2 = 0.
+namespace koordinatenebene {
+inline constexpr const char* x12 = "x12";
+inline constexpr const char* x23 = "x23";
+inline constexpr const char* x13 = "x13";
+inline constexpr const char* alle[3] = {x12, x23, x13};
+} // namespace koordinatenebene
+
 // --- Points, lines and planes ---
 double Abstand_Punkt_Ebene(const TPunkt& Q, const TEbeneNorm& E);
 void Schnitt_Gerade_Ebene(const TGerade& g, const TEbeneNorm& E, TPunkt& S);

@@ -134,13 +134,13 @@ void Spurpunkt(const TGerade& g, const std::string& key, TPunkt& S, bool& da) {
     s.Farbe = farbe::Aqua;
     double t = 0;
     const char* name = nullptr;
-    if (key == "x12" && u.z != 0) {
+    if (key == koordinatenebene::x12 && u.z != 0) {
         t = teile(-p.z, u.z);
         name = "S12";
-    } else if (key == "x23" && u.x != 0) {
+    } else if (key == koordinatenebene::x23 && u.x != 0) {
         t = teile(-p.x, u.x);
         name = "S23";
-    } else if (key == "x13" && u.y != 0) {
+    } else if (key == koordinatenebene::x13 && u.y != 0) {
         t = teile(-p.y, u.y);
         name = "S13";
     }

@@ -216,9 +216,9 @@ bool Schnittkreis_existiert(const TKugel& K, const std::string& key) {
     auto hoechstens = [&K](double a) {
         return std::fabs(a) <= K.r || tolerance::areEqual(std::fabs(a), K.r);
     };
-    if (key == "x23") return hoechstens(K.M.x);
-    if (key == "x13") return hoechstens(K.M.y);
-    if (key == "x12") return hoechstens(K.M.z);
+    if (key == koordinatenebene::x23) return hoechstens(K.M.x);
+    if (key == koordinatenebene::x13) return hoechstens(K.M.y);
+    if (key == koordinatenebene::x12) return hoechstens(K.M.z);
     return false;
 }
 
@@ -227,13 +227,13 @@ void Schnittkreis_Koordinatenebene(const TKugel& K, const std::string& key, TPun
     const double r2 = endlich(K.r * K.r);
     TPunkt c;
     double abstand = 0;
-    if (key == "x23") {
+    if (key == koordinatenebene::x23) {
         c = punkt(0, m.y, m.z, K.Farbe, "M23");
         abstand = m.x;
-    } else if (key == "x13") {
+    } else if (key == koordinatenebene::x13) {
         c = punkt(m.x, 0, m.z, K.Farbe, "M13");
         abstand = m.y;
-    } else if (key == "x12") {
+    } else if (key == koordinatenebene::x12) {
         c = punkt(m.x, m.y, 0, K.Farbe, "M12");
         abstand = m.z;
     } else {

@@ -15,7 +15,7 @@ void Lotgerade_zeichnen(DrawContext& z, const TGerade& g, const TPunkt& P) {
 void GeradeAllesZeichnen(DrawContext& z, const TGerade& g) {
     GeradeZeichnen(z, g, 2);
     if (z.optionen.Spurpunkte) {
-        for (const char* key : {"x12", "x23", "x13"}) {
+        for (const char* key : koordinatenebene::alle) {
             TPunkt S;
             bool da = false;
             Spurpunkt(g, key, S, da);

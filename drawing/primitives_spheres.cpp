@@ -34,7 +34,7 @@ void Zeichne_Radien(DrawContext& z, const TKugel& K) {
 }
 
 void Zeichne_KoordSchnittpunkte(DrawContext& z, const TKugel& K) {
-    for (const char* key : {"x12", "x23", "x13"}) {
+    for (const char* key : koordinatenebene::alle) {
         if (!Schnittkreis_existiert(K, key)) continue;
         TPunkt M;
         double r = 0;

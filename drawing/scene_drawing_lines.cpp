@@ -11,7 +11,7 @@ namespace {
 
 void spurpunkteZeichnen(SceneDraw& s, const TGerade& g) {
     if (!s.optionen.Spurpunkte) return;
-    for (const char* key : {"x12", "x23", "x13"}) {
+    for (const char* key : koordinatenebene::alle) {
         TPunkt S;
         bool da = false;
         Spurpunkt(g, key, S, da);

@@ -140,7 +140,7 @@ void Kugel_Vektorform_ausgeben(Sheet& s, const TKugelV& V, int x, int& y, Column
 
 void SpurPunkte_ausgeben(Sheet& s, const TGerade& g, int x, int& y) {
     s.Outtextln(x, y, "Spurpunkte:");
-    for (const char* key : {"x12", "x23", "x13"}) {
+    for (const char* key : koordinatenebene::alle) {
         TPunkt S;
         bool da = false;
         Spurpunkt(g, key, S, da);
@@ -255,7 +255,7 @@ void Lot_vom_Ursprung_ausgeben(Sheet& s, const TEbeneNorm& E, int x, int& y) {
 void Schnittkreise_mit_koordinatenEbenen_ausgeben(Sheet& s, const TKugel& K, int x, int& y) {
     s.Outtextln(x, y, "Schnittkreise mit der Koordinatenebenen:");
     // The planes x3 = 0, x1 = 0, x2 = 0 in this order.
-    for (const char* key : {"x12", "x23", "x13"}) {
+    for (const char* key : koordinatenebene::alle) {
         if (!Schnittkreis_existiert(K, key)) continue;
         TPunkt M;
         double r = 0;
