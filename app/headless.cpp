@@ -1,5 +1,6 @@
 #include "app/headless.h"
 
+#include "app/about.h"
 #include "app/dialog_table.h"
 #include "app/examples.h"
 #include "app/headless_session.h"
@@ -18,6 +19,7 @@ namespace {
 
 struct Arguments {
     bool help = false;
+    bool version = false;
     std::string task;
     std::string example;
     bool haveFields = false;
@@ -59,6 +61,8 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::ostrea
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             a.help = true;
+        } else if (arg == "--version") {
+            a.version = true;
         } else if (arg == "--task") {
             if (!value(i, a.task)) return std::nullopt;
         } else if (arg == "--example") {
@@ -89,7 +93,7 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::ostrea
             return std::nullopt;
         }
     }
-    if (!a.help && a.task.empty() == a.example.empty()) {
+    if (!a.help && !a.version && a.task.empty() == a.example.empty()) {
         err << "give either --task or --example (quillon --help lists them)\n";
         return std::nullopt;
     }
@@ -135,6 +139,12 @@ int runHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
     const Arguments& a = *parsed;
     if (a.help) {
         out << headlessHelp();
+        return headlessOk;
+    }
+    if (a.version) {
+        const std::string hilfe = dataFolderOf("nohelp.rtf");
+        out << "Quillon " << quillonVersion() << "\nhelp pages: "
+            << (hilfe.empty() ? "not found" : hilfe) << '\n';
         return headlessOk;
     }
 

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/about.h"
 #include "app/application.h"
 #include "app/error_handling.h"
 #include "app/program.h"
@@ -25,11 +26,6 @@
 namespace {
 
 const char* const Fenstertitel = "Quillon – Analytische Geometrie und Vektorrechnung";
-
-// Names only what the program does today.
-const char* const Ueberuns = "Quillon\r\nAnalytische Geometrie und Vektorrechnung\r\n\r\n"
-                             "Ein Lernprogramm für Schülerinnen, Schüler und Lehrkräfte:\r\n"
-                             "Punkte, Geraden, Ebenen und Kugeln im Raum und Vektoren.";
 
 // The area below the menu; it places the drawing window and the sheet whenever its size changes.
 class Arbeitsflaeche : public QWidget {
@@ -273,7 +269,7 @@ void TForm1::Beenden1Click() {
 }
 
 void TForm1::Copyright1Click() {
-    p_.meldungen.infoBox(Ueberuns);
+    p_.meldungen.aboutBox(aboutText());
 }
 
 bool TForm1::FormCloseQuery() {

@@ -1,5 +1,7 @@
 #include "app/qt_messages.h"
 
+#include "app/about.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -52,4 +54,8 @@ void QtMessages::infoBox(const std::string& text) {
 bool QtMessages::askYesNo(const std::string& text) {
     return zeigen(QMessageBox::Question, Programmtitel, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+void QtMessages::aboutBox(const std::string& text) {
+    showAboutBox(QApplication::activeWindow(), text);
 }

@@ -12,6 +12,7 @@ public:
     void exceptionBox(const std::string& text) override;
     void cancelBox(const std::string& text) override;
     void infoBox(const std::string& text) override;
+    void aboutBox(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
 };
 

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/about.h"
 #include "app/application.h"
 #include "app/main_window.h"
 #include "app/program.h"
@@ -11,6 +12,8 @@
 
 int fensterStarten(int& argc, char** argv) {
     QuillonApp app(argc, argv);
+    QGuiApplication::setWindowIcon(quillonIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillon"));
     // Qt's own dialogs and menus (the colour chooser, an edit field's context menu) speak German
     // like the rest of the program, whatever the user's locale; without the translation files
     // they stay English.

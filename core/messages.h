@@ -17,6 +17,8 @@ public:
     virtual void cancelBox(const std::string& text) = 0;
     // A modal box with an information symbol and one OK button.
     virtual void infoBox(const std::string& text) = 0;
+    // The program's about box with this text; a plain information box where there is no other.
+    virtual void aboutBox(const std::string& text) { infoBox(text); }
     // A question with the buttons Yes and No; true for Yes.
     virtual bool askYesNo(const std::string& text) = 0;
 };

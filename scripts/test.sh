@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+# The Debian package, which the package test checks.
+bash scripts/package.sh
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLON_SANITIZE=ON -DQUILLON_TESTS=ON >/dev/null
 cmake --build build-test
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
