@@ -46,6 +46,11 @@ HeadlessSession::HeadlessSession(std::ostream& messages)
       handover(szene, optionen, sheet, meldungen) {
     view.setSize(DrawingSize, DrawingSize);
     seedFirstUseValues(eingaben);
+    // Plane mode without a window: the view alone.
+    handover.ebene2Starten = [this] {
+        view.resetPlaneView();
+        view.zweidim = true;
+    };
 }
 
 void HeadlessSession::runTask(const TaskSpec& task, std::vector<std::string> texts,

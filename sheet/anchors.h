@@ -22,19 +22,27 @@ struct FeldAnker { // one number (a plane's constant, a radius, a sphere's const
     bool gesetzt = false;
 };
 
+struct PaarAnker {           // a plane point written as name(x/y)
+    int x1 = 0;              // where the x value begins (after the name)
+    int x2 = 0;              // where the y value begins (after the "/")
+    int oben = 0, unten = 0; // the line's top and top plus the height of "M"
+    bool gesetzt = false;
+};
+
 // All anchor records of the sheet. Index 0 is the first object of its kind in the report,
 // index 1 the second (two lines, two planes, two spheres).
 struct Ankerbuch {
-    PunktAnker punkt[4];          // the task's input points in order: P | P, Q | A, B, T | A..D
-    SpaltenAnker gerade[2][2];    // line i: [0] support point, [1] direction
-    SpaltenAnker ebenePar[2][3];  // plane i in parameter form: support point, two directions
-    SpaltenAnker normale[2];      // plane i in normal form: normal vector
-    FeldAnker d[2];               //   and its constant
-    SpaltenAnker kugelM[2];       // sphere i in centre form: centre
-    FeldAnker kugelR[2];          //   and radius
-    SpaltenAnker kugelA[2];       // sphere i in vector form: vector of the equation
-    FeldAnker kugelC[2];          //   and constant
-    SpaltenAnker vek[4];          // vectors p, q, r, s of the vector tasks
+    PunktAnker punkt[4];         // the task's input points in order: P | P, Q | A, B, T | A..D
+    SpaltenAnker gerade[2][2];   // line i: [0] support point, [1] direction
+    SpaltenAnker ebenePar[2][3]; // plane i in parameter form: support point, two directions
+    SpaltenAnker normale[2];     // plane i in normal form: normal vector
+    FeldAnker d[2];              //   and its constant
+    SpaltenAnker kugelM[2];      // sphere i in centre form: centre
+    FeldAnker kugelR[2];         //   and radius
+    SpaltenAnker kugelA[2];      // sphere i in vector form: vector of the equation
+    FeldAnker kugelC[2];         //   and constant
+    SpaltenAnker vek[4];         // vectors p, q, r, s of the vector tasks
+    PaarAnker paar[3];           // the plane task's input points (triangle: A, B, C)
 
     void leeren() { *this = Ankerbuch{}; }
 };

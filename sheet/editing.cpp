@@ -6,14 +6,13 @@
 #include "core/objects.h"
 #include "sheet/input_clicks.h"
 #include "sheet/scene_report.h"
-#include "sheet/task_kind.h"
 #include "sheet/sheet.h"
+#include "sheet/task_kind.h"
 
 SheetEditing::SheetEditing(Szene& szene, Sheet& sheet, Meldungen& meldungen)
     : szene_(szene), sheet_(sheet), meldungen_(meldungen) {}
 
 void SheetEditing::Image1MouseDown(bool links, int X, int Y) {
-    if (ebenenKlick && ebenenKlick(links, X, Y)) return;
     if (szene_.art == Szenenart::keine) return;
 
     // The recomputation moves the anchors; the whole click is tested against these.
