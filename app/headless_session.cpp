@@ -2,6 +2,8 @@
 
 #include "app/error_handling.h"
 #include "app/examples.h"
+#include "drawing/plane_drag.h"
+#include "drawing/plane_options.h"
 #include "drawing/qt_canvas.h"
 #include "drawing/scene_drawing.h"
 
@@ -65,6 +67,13 @@ void HeadlessSession::runExample(const ExampleSpec& example) {
     mitFehlerbehandlung(meldungen, [&] {
         TaskContext c = context();
         ::runExample(example, c);
+    });
+}
+
+void HeadlessSession::runPlaneOption(const PlaneOption& option) {
+    mitFehlerbehandlung(meldungen, [&] {
+        PlaneDrag drag(view, szene, sheet);
+        if (applyPlaneOption(optionen, option)) drag.release();
     });
 }
 
