@@ -83,13 +83,16 @@ QImage HeadlessSession::renderDrawing(bool farbig, int size) {
     v.farbig = farbig;
     QImage image(v.Width, v.Height, QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    QtCanvas canvas(painter);
-    canvas.setPenWidth(1);
-    canvas.setPenStyle(PenStyle::Solid);
-    canvas.setPenColor(farbe::Schwarz);
-    canvas.setBrushColor(farbig ? v.Hintergrundfarbe : farbe::Weiss);
-    canvas.rectangle(0, 0, v.Width, v.Height);
-    mitFehlerbehandlung(meldungen, [&] { Zeichne_alles(canvas, v, szene, optionen); });
+    {
+        // The canvas draws its last strokes when it ends, before the painter does.
+        QPainter painter(&image);
+        QtCanvas canvas(painter);
+        canvas.setPenWidth(1);
+        canvas.setPenStyle(PenStyle::Solid);
+        canvas.setPenColor(farbe::Schwarz);
+        canvas.setBrushColor(farbig ? v.Hintergrundfarbe : farbe::Weiss);
+        canvas.rectangle(0, 0, v.Width, v.Height);
+        mitFehlerbehandlung(meldungen, [&] { Zeichne_alles(canvas, v, szene, optionen); });
+    }
     return image;
 }

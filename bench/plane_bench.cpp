@@ -56,11 +56,12 @@ struct PlaneSession {
             applyPlaneOption(optionen, *findPlaneOption(p));
     }
     void redraw() {
-        QPainter painter(&image);
-        QtCanvas canvas(painter);
-        paintBackground(canvas, view);
-        Zeichne_alles(canvas, view, szene, optionen);
-        painter.end();
+        {
+            QPainter painter(&image);
+            QtCanvas canvas(painter);
+            paintBackground(canvas, view);
+            Zeichne_alles(canvas, view, szene, optionen);
+        }
         benchmark::DoNotOptimize(image.constBits());
     }
 };

@@ -5,16 +5,22 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLine>
 #include <QPoint>
 
-class QPainter;
+#include <vector>
 
+class QPainter;
 
 class QtCanvas : public Canvas {
 public:
     // Draws with the painter as it is set up (device, clipping); antialiasing is switched off
     // so that strokes fall on whole pixels as the coordinates say.
     explicit QtCanvas(QPainter& painter, const QFont& font = defaultFont());
+    // Draws the strokes still collected.
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
 
     // Labels: Arial with 11 pixels (8 points at 96 dpi), bold.
     static QFont defaultFont();
@@ -35,6 +41,11 @@ public:
 
 private:
     void applyPen();
+    // Line-tos are collected and drawn in one painter call: a circle of 360 chords or the ticks
+    // of the axes cost one call instead of hundreds. Anything else that draws, and every
+    // change of the pen, draws the collected segments first.
+    void flush();
+    void dottedStraightLine(const QPoint& from, const QPoint& to);
 
     QPainter& painter_;
     QColor penColor_{Qt::black};
@@ -47,4 +58,7 @@ private:
     QColor fontColor_{Qt::black};
     QFont font_;
     QPoint position_;
+    std::vector<QLine> lines_;
+    bool atLineEnd_ = false; // the last collected segment ends at position_
+    std::vector<QPoint> dots_;
 };

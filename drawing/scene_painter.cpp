@@ -167,9 +167,12 @@ void ScenePainter::reportOnce(std::exception_ptr error, const std::string& messa
 QImage renderScene(ViewState& view, Szene& szene, Optionen& optionen,
                    const SceneDrawEvents& events) {
     QImage image(view.Width, view.Height, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QtCanvas canvas(painter);
-    paintBackground(canvas, view);
-    Zeichne_alles(canvas, view, szene, optionen, events);
+    {
+        // The canvas draws its last strokes when it ends, before the painter does.
+        QPainter painter(&image);
+        QtCanvas canvas(painter);
+        paintBackground(canvas, view);
+        Zeichne_alles(canvas, view, szene, optionen, events);
+    }
     return image;
 }
