@@ -37,10 +37,10 @@ std::string Geradengleichung2(const TGerade2& g) {
     double m = endlich(d.y / d.x);
     double b = endlich((P.y * d.x - P.x * d.y) / d.x);
     // Rounding remainders of a horizontal line or a line through the origin are zero, and a
-    // zero is written without its sign ("+ 0.0" turns -0 into 0).
+    // zero (also a typed "-0") is written without its sign.
     if (isZeroRelative(d.y, length(d))) m = 0;
     if (isZeroRelative(b, (std::fabs(P.y * d.x) + std::fabs(P.x * d.y)) / std::fabs(d.x))) b = 0;
-    const std::string mt = ZahlText(m + 0.0), bt = ZahlText(b + 0.0);
+    const std::string mt = ZahlText(m), bt = ZahlText(b);
     return b >= 0 ? "y = " + mt + " x + " + bt : "y = " + mt + " x " + bt;
 }
 
@@ -65,10 +65,8 @@ TDreieck2Daten Dreieck2_berechnen(const TPunkt2& A, const TPunkt2& B, const TPun
     d.b = distance(A, C);
     d.c = distance(A, B);
     // Collinear or coincident vertices: the area is zero relative to the sides that span it.
-    const double area2 = cross(difference(B, A), difference(C, A));
-    if (isZeroRelative(area2, std::max({d.a, d.b, d.c}) * std::max({d.a, d.b, d.c})) || d.a == 0 ||
-        d.b == 0 || d.c == 0)
-        return d;
+    const double side = std::max({d.a, d.b, d.c});
+    if (isZeroRelative(cross(difference(B, A), difference(C, A)), side * side)) return d;
     d.Dreieck = true;
 
     d.alpha = Winkel2(B, A, C);

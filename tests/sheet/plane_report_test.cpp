@@ -37,10 +37,10 @@ TEST(Dreieck2Bericht, ZeilenDesBeispielsUndDerSonderfaelle) {
     Dreieck2_Beispiel(e);
     Dreieck2Blatt b(e[0], e[1], e[2]);
     for (const char* row :
-         {"A(-4/-1)", "a = 6.403", "gamma = 77.32", "gc: y = 0 x -1", "sc: x = 0",
-          "Schwerpunkt: S(0/0.667)", "Umkreismittelpunkt: M(0/-0.1)", "Umkreisradius: r = 4.1",
-          "Höhenschnittpunkt: H(0/2.2)", "|hc| = 5", "Inkreismittelpunkt: W(0/0.922)",
-          "Inkreisradius i = 1.922", "e: x = 0"})
+         {"A(-4/-1)", "a = 6.403", "b = 6.403", "c = 8", "alpha = 51.34", "beta  = 51.34",
+          "gamma = 77.32", "gc: y = 0 x -1", "sc: x = 0", "Schwerpunkt: S(0/0.667)",
+          "Umkreismittelpunkt: M(0/-0.1)", "Umkreisradius: r = 4.1", "Höhenschnittpunkt: H(0/2.2)",
+          "|hc| = 5", "Inkreismittelpunkt: W(0/0.922)", "Inkreisradius i = 1.922", "e: x = 0"})
         EXPECT_TRUE(b.hat(row)) << row;
     // The vertices in dark red, everything else black.
     EXPECT_EQ(b.sheet.protokoll()[2].farbe, farbe::Dunkelrot);
