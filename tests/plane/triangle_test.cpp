@@ -37,7 +37,8 @@ TEST(Triangle2, LineEquations) {
         {line(0, -2, 2, 1), "y = 0.5 x -2"},
         {line(4, 0, 2, 1), "y = 0.5 x -2"},
         {line(1, 3, 0, 5), "x = 1"},
-        {line(1, 3, 0, 0), "x = 1"}, // no direction (Euler line of an equilateral one)
+        {line(1, 3, 0, 0), "x = 1"},
+        {line(-1e-17, 5, 0, 1), "x = 0"}, // no direction (Euler line of an equilateral one)
         {line(0.1, 0.3, 0.7, 0), "y = 0 x + 0.3"},
         {line(0.1, 0.2, 0.1, 0.2), "y = 2 x + 0"}, // 0.2·0.1 − 0.1·0.2 leaves no "-0"
         {line(-1, 1, 1, -1), "y = -1 x + 0"},
@@ -51,6 +52,7 @@ TEST(Triangle2, AnglesAndIntersections) {
     // A right angle is exactly 90; a straight angle is 180 although the cosine rounds below -1.
     EXPECT_EQ(Winkel2(punkt2(3, 0), punkt2(0, 0), punkt2(0, 7)), 90.0);
     EXPECT_EQ(Winkel2(punkt2(0.1, 0.1), punkt2(0.2, 0.2), punkt2(0.3, 0.3)), 180.0);
+    EXPECT_EQ(Winkel2(punkt2(0.1, 0.1), punkt2(0, 0), punkt2(0.2, 0.2)), 0.0); // cosine 1 + 2e-16
     EXPECT_NEAR(Winkel2(punkt2(1, 0), punkt2(0, 0), punkt2(1, 1)), 45.0, 1e-12);
     EXPECT_THROW(Winkel2(punkt2(0, 0), punkt2(0, 0), punkt2(1, 1)), MathError);
 
