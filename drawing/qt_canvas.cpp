@@ -97,6 +97,18 @@ void QtCanvas::lineTo(int x, int y) {
         painter_.drawPoint(to);
         return;
     }
+    // A segment that goes on in the same direction as the one before (the steps of a whole
+    // line) lengthens it.
+    if (atLineEnd_ && !lines_.empty()) {
+        QLine& last = lines_.back();
+        const long long ax = last.dx(), ay = last.dy();
+        const long long bx = to.x() - position_.x(), by = to.y() - position_.y();
+        if (ax * by == ay * bx && ax * bx + ay * by > 0) {
+            last.setP2(to);
+            position_ = to;
+            return;
+        }
+    }
     lines_.push_back(QLine(position_, to));
     atLineEnd_ = true;
     position_ = to;
