@@ -2,7 +2,7 @@
 
 void Befehle::registrieren(const std::string& name, Befehl befehl) {
     befehle_[name] = std::move(befehl);
-    if (beiAenderung_) beiAenderung_();
+    if (onChange_) onChange_();
 }
 
 bool Befehle::hat(std::string_view name) const {

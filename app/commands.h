@@ -19,9 +19,9 @@ public:
     bool ausfuehren(std::string_view name) const;
 
     // Called after every registration (the main window refreshes its menu).
-    void beiAenderung(std::function<void()> f) { beiAenderung_ = std::move(f); }
+    void onChange(std::function<void()> f) { onChange_ = std::move(f); }
 
 private:
     std::map<std::string, Befehl, std::less<>> befehle_;
-    std::function<void()> beiAenderung_;
+    std::function<void()> onChange_;
 };

@@ -2,17 +2,17 @@
 
 #include <string>
 
-void fehler(Meldungen& m) {
-    m.piep();
-    m.fehlerBox(meldung::Eingabefehler);
+void fehler(Messages& m) {
+    m.beep();
+    m.errorBox(meldung::Eingabefehler);
 }
 
-void AppException(Meldungen& m, const std::exception& e) {
+void AppException(Messages& m, const std::exception& e) {
     fehler(m);
-    m.ausnahmeBox(e.what());
+    m.exceptionBox(e.what());
 }
 
-void AppException(Meldungen& m) {
+void AppException(Messages& m) {
     fehler(m);
-    m.ausnahmeBox("Unbekannter Fehler");
+    m.exceptionBox("Unbekannter Fehler");
 }

@@ -1,23 +1,23 @@
 #pragma once
 // The program's two error reactions, shared by the main window and the headless runner:
 // `fehler` for an object that fails its input test, `AppException` for every error that escapes
-// a command or event handler. Plain C++; the boxes go through Meldungen.
+// a command or event handler. Plain C++; the boxes go through Messages.
 #include "core/messages.h"
 
 #include <exception>
 #include <utility>
 
 // Default beep, then the program's error box.
-void fehler(Meldungen& m);
+void fehler(Messages& m);
 
 // `fehler`, then the standard box with the error's own message. The program goes on.
-void AppException(Meldungen& m, const std::exception& e);
+void AppException(Messages& m, const std::exception& e);
 // The same for an error that carries no message of its own.
-void AppException(Meldungen& m);
+void AppException(Messages& m);
 
 // Runs f; an exception escaping it is reported with AppException instead of travelling further.
 // Answers true when f returned normally.
-template <class F> bool mitFehlerbehandlung(Meldungen& m, F&& f) {
+template <class F> bool withErrorHandling(Messages& m, F&& f) {
     try {
         std::forward<F>(f)();
         return true;

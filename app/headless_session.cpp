@@ -11,7 +11,7 @@
 
 #include <ostream>
 
-void StreamMeldungen::write(const std::string& text) {
+void StreamMessages::write(const std::string& text) {
     std::string t;
     t.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -21,24 +21,24 @@ void StreamMeldungen::write(const std::string& text) {
     out_ << t << '\n';
 }
 
-void StreamMeldungen::fehlerBox(const std::string& text) {
+void StreamMessages::errorBox(const std::string& text) {
     ++errorBoxes_;
     write(text);
 }
 
-void StreamMeldungen::ausnahmeBox(const std::string& text) {
+void StreamMessages::exceptionBox(const std::string& text) {
     write(text);
 }
 
-void StreamMeldungen::abbrechenBox(const std::string& text) {
+void StreamMessages::cancelBox(const std::string& text) {
     write(text);
 }
 
-void StreamMeldungen::infoBox(const std::string& text) {
+void StreamMessages::infoBox(const std::string& text) {
     write(text);
 }
 
-bool StreamMeldungen::frageJaNein(const std::string& text) {
+bool StreamMessages::askYesNo(const std::string& text) {
     write(text);
     return false;
 }
@@ -57,21 +57,21 @@ HeadlessSession::HeadlessSession(std::ostream& messages)
 
 void HeadlessSession::runTask(const TaskSpec& task, std::vector<std::string> texts,
                               const std::vector<TFarbe>& colours, bool checked) {
-    mitFehlerbehandlung(meldungen, [&] {
+    withErrorHandling(meldungen, [&] {
         TaskContext c = context();
         runTaskWithTexts(task, eingaben, std::move(texts), c, colours, checked);
     });
 }
 
 void HeadlessSession::runExample(const ExampleSpec& example) {
-    mitFehlerbehandlung(meldungen, [&] {
+    withErrorHandling(meldungen, [&] {
         TaskContext c = context();
         ::runExample(example, c);
     });
 }
 
 void HeadlessSession::runPlaneOption(const PlaneOption& option) {
-    mitFehlerbehandlung(meldungen, [&] {
+    withErrorHandling(meldungen, [&] {
         PlaneDrag drag(view, szene, sheet);
         if (applyPlaneOption(optionen, option)) drag.release();
     });
@@ -92,7 +92,7 @@ QImage HeadlessSession::renderDrawing(bool farbig, int size) {
         canvas.setPenColor(farbe::Schwarz);
         canvas.setBrushColor(farbig ? v.Hintergrundfarbe : farbe::Weiss);
         canvas.rectangle(0, 0, v.Width, v.Height);
-        mitFehlerbehandlung(meldungen, [&] { Zeichne_alles(canvas, v, szene, optionen); });
+        withErrorHandling(meldungen, [&] { Zeichne_alles(canvas, v, szene, optionen); });
     }
     return image;
 }

@@ -22,16 +22,16 @@ struct PlaneOption;
 
 // Messages as text on a stream: every box writes its text (line breaks as "\n"), a question is
 // answered No, a beep writes nothing.
-class StreamMeldungen : public Meldungen {
+class StreamMessages : public Messages {
 public:
-    explicit StreamMeldungen(std::ostream& out) : out_(out) {}
+    explicit StreamMessages(std::ostream& out) : out_(out) {}
 
-    void piep() override { ++beeps_; }
-    void fehlerBox(const std::string& text) override;
-    void ausnahmeBox(const std::string& text) override;
-    void abbrechenBox(const std::string& text) override;
+    void beep() override { ++beeps_; }
+    void errorBox(const std::string& text) override;
+    void exceptionBox(const std::string& text) override;
+    void cancelBox(const std::string& text) override;
     void infoBox(const std::string& text) override;
-    bool frageJaNein(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
 
     int beeps() const { return beeps_; }
     // How many times the program's error box was shown.
@@ -72,7 +72,7 @@ struct HeadlessSession {
     // message) and the picture keeps what was drawn before it.
     QImage renderDrawing(bool farbig, int size = 0);
 
-    StreamMeldungen meldungen;
+    StreamMessages meldungen;
     ViewState view;
     Optionen optionen;
     Szene szene;

@@ -58,13 +58,13 @@ TForm1::TForm1(Programm& programm, QWidget* parent) : QMainWindow(parent), p_(pr
     // The drawing window first, then the sheet; both are shown by FormShow.
     zeichnung_ = new TZeichnungsDlg(p_.ansicht, p_.optionen, p_.szene, p_.meldungen, flaeche);
     zeichnung_->hide();
-    zeichnung_->onReturnTo3d = [this] { zurueckNach3d(); };
+    zeichnung_->onReturnTo3d = [this] { returnTo3d(); };
     ergebnisse_ = new TErgebnisDLG(p_.sheet, flaeche);
     ergebnisse_->hide();
-    flaeche->groesseGeaendert = [this](int b, int h) { fensterAnordnen(b, h); };
+    flaeche->groesseGeaendert = [this](int b, int h) { arrangeWindows(b, h); };
 
-    menueBauen();
-    befehle_.beiAenderung([this] { menueAktualisieren(); });
+    buildMenu();
+    befehle_.onChange([this] { updateMenu(); });
     befehle_.registrieren("Beenden1Click", [this] { Beenden1Click(); });
     befehle_.registrieren("N10Einheitenmehr1Click", [this] { N10Einheitenmehr1Click(); });
     befehle_.registrieren("N10Einheitenweniger1Click", [this] { N10Einheitenweniger1Click(); });
@@ -117,7 +117,7 @@ void TForm1::FormShow() {
 // rest. While nothing has been computed yet (the window is still settling at start-up) the
 // drawing's origin is placed anew and the sheet's picture sized to twice the sheet; later
 // changes of the window size move the windows but keep the view and the results.
-void TForm1::fensterAnordnen(int breite, int hoehe) {
+void TForm1::arrangeWindows(int breite, int hoehe) {
     const int seite = std::max(1, std::min(hoehe, breite - 1));
     const int rest = std::max(1, breite - seite);
     const bool leer =
@@ -131,7 +131,7 @@ void TForm1::fensterAnordnen(int breite, int hoehe) {
     }
 }
 
-void TForm1::menueBauen() {
+void TForm1::buildMenu() {
     std::map<std::vector<std::string>, QMenu*> menues;
     for (const MenuZeile& z : menueTabelle()) {
         QMenu* eltern = nullptr;
@@ -157,10 +157,10 @@ void TForm1::menueBauen() {
     }
     // "Copyright" appears when the window is first shown.
     if (QAction* c = menueAktion({"Copyright"})) c->setVisible(false);
-    menueAktualisieren();
+    updateMenu();
 }
 
-void TForm1::menueAktualisieren() {
+void TForm1::updateMenu() {
     for (const Knoten& k : knoten_) {
         bool frei = true;
         if (k.zeile->gruppe == Menuegruppe::dreidim) frei = dreidimAktiv_;
@@ -170,10 +170,10 @@ void TForm1::menueAktualisieren() {
     }
 }
 
-void TForm1::gruppeSchalten(Menuegruppe g, bool aktiv) {
+void TForm1::enableGroup(Menuegruppe g, bool aktiv) {
     if (g == Menuegruppe::dreidim) dreidimAktiv_ = aktiv;
     if (g == Menuegruppe::abbildung) abbildungAktiv_ = aktiv;
-    menueAktualisieren();
+    updateMenu();
 }
 
 QAction* TForm1::menueAktion(const std::vector<std::string>& pfad) const {
@@ -182,7 +182,7 @@ QAction* TForm1::menueAktion(const std::vector<std::string>& pfad) const {
     return nullptr;
 }
 
-std::vector<QAction*> TForm1::aktionenVon(std::string_view befehl) const {
+std::vector<QAction*> TForm1::actionsOf(std::string_view befehl) const {
     std::vector<QAction*> r;
     for (const Knoten& k : knoten_)
         if (k.zeile->befehl == befehl) r.push_back(k.aktion);
@@ -190,12 +190,12 @@ std::vector<QAction*> TForm1::aktionenVon(std::string_view befehl) const {
 }
 
 void TForm1::setzeHaken(std::string_view befehl, bool an) {
-    for (QAction* a : aktionenVon(befehl)) a->setChecked(an);
+    for (QAction* a : actionsOf(befehl)) a->setChecked(an);
 }
 
 void TForm1::befehlAusfuehren(std::string_view name) {
     // Commands report their errors here rather than letting them travel through Qt's menu code.
-    mitFehlerbehandlung(p_.meldungen, [&] { befehle_.ausfuehren(name); });
+    withErrorHandling(p_.meldungen, [&] { befehle_.ausfuehren(name); });
 }
 
 void TForm1::fehler() {
@@ -210,21 +210,21 @@ void TForm1::AppException(const std::exception* e) {
 }
 
 void TForm1::dreidim_ausschalten() {
-    gruppeSchalten(Menuegruppe::dreidim, false);
+    enableGroup(Menuegruppe::dreidim, false);
     zeichnung_->setGroupEnabled(TZeichnungsDlg::Gruppe::Gerade, false);
     zeichnung_->setGroupEnabled(TZeichnungsDlg::Gruppe::Ebene, false);
     zeichnung_->setGroupEnabled(TZeichnungsDlg::Gruppe::AffineAbbildungen, false);
 }
 
 void TForm1::dreidim_einschalten() {
-    gruppeSchalten(Menuegruppe::dreidim, true);
+    enableGroup(Menuegruppe::dreidim, true);
     zeichnung_->setGroupEnabled(TZeichnungsDlg::Gruppe::Gerade, true);
     zeichnung_->setGroupEnabled(TZeichnungsDlg::Gruppe::Ebene, true);
     zeichnung_->setGroupEnabled(TZeichnungsDlg::Gruppe::AffineAbbildungen, false);
 }
 
 void TForm1::abbildungsmenues_freigeben(bool frei) {
-    gruppeSchalten(Menuegruppe::abbildung, frei);
+    enableGroup(Menuegruppe::abbildung, frei);
 }
 
 void TForm1::affinmodus_einschalten(bool abbildungVorhanden) {
@@ -236,7 +236,7 @@ void TForm1::affinmodus_einschalten(bool abbildungVorhanden) {
 }
 
 // The drawing window's button back to 3-D: the plane figures are gone, so is their report.
-void TForm1::zurueckNach3d() {
+void TForm1::returnTo3d() {
     aufgaben_->handover().Ebene2_zuruecksetzen();
     p_.sheet.loeschen();
     dreidim_einschalten();
@@ -270,7 +270,7 @@ void TForm1::Copyright1Click() {
 }
 
 bool TForm1::FormCloseQuery() {
-    return p_.meldungen.frageJaNein(meldung::Beenden);
+    return p_.meldungen.askYesNo(meldung::Beenden);
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

@@ -42,7 +42,7 @@ public:
     // The menu entry (or submenu's entry) at the caption path, "&" included; null if none.
     QAction* menueAktion(const std::vector<std::string>& pfad) const;
     // Every menu entry that runs the command (two for entries reachable from two places).
-    std::vector<QAction*> aktionenVon(std::string_view befehl) const;
+    std::vector<QAction*> actionsOf(std::string_view befehl) const;
     // Sets the check mark of every entry of the command.
     void setzeHaken(std::string_view befehl, bool an);
 
@@ -86,12 +86,12 @@ private:
     void FormCreate();
     void FormShow();
     bool FormCloseQuery();
-    void menueBauen();
-    void menueAktualisieren();
-    void gruppeSchalten(Menuegruppe g, bool aktiv);
-    void fensterAnordnen(int breite, int hoehe);
+    void buildMenu();
+    void updateMenu();
+    void enableGroup(Menuegruppe g, bool aktiv);
+    void arrangeWindows(int breite, int hoehe);
     void redrawDrawing();
-    void zurueckNach3d();
+    void returnTo3d();
 
     Programm& p_;
     Befehle befehle_;

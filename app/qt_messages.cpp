@@ -29,27 +29,27 @@ QString alsAnzeigetext(const std::string& text) {
     return s;
 }
 
-void QtMeldungen::piep() {
+void QtMessages::beep() {
     QApplication::beep();
 }
 
-void QtMeldungen::fehlerBox(const std::string& text) {
+void QtMessages::errorBox(const std::string& text) {
     zeigen(QMessageBox::Critical, Fehlertitel, text, QMessageBox::Ok);
 }
 
-void QtMeldungen::ausnahmeBox(const std::string& text) {
+void QtMessages::exceptionBox(const std::string& text) {
     zeigen(QMessageBox::Critical, Programmtitel, text, QMessageBox::Ok);
 }
 
-void QtMeldungen::abbrechenBox(const std::string& text) {
+void QtMessages::cancelBox(const std::string& text) {
     zeigen(QMessageBox::Critical, Fehlertitel, text, QMessageBox::Cancel);
 }
 
-void QtMeldungen::infoBox(const std::string& text) {
+void QtMessages::infoBox(const std::string& text) {
     zeigen(QMessageBox::Information, Programmtitel, text, QMessageBox::Ok);
 }
 
-bool QtMeldungen::frageJaNein(const std::string& text) {
+bool QtMessages::askYesNo(const std::string& text) {
     return zeigen(QMessageBox::Question, Programmtitel, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }

@@ -18,7 +18,7 @@ int fensterStarten(int& argc, char** argv) {
     if (qtDeutsch.load(QStringLiteral("qtbase_de"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtDeutsch);
-    QtMeldungen meldungen;
+    QtMessages meldungen;
     Programm programm(meldungen);
     TForm1 form(programm);
     // Without a window manager (a bare X server) "maximized" does nothing, so the window is

@@ -65,7 +65,7 @@ TViereck vierPunkte(TaskFields& f, TFarbe farbe) {
 
 bool gueltig(TaskContext& c, bool allePassen, int zusaetzlichePiepse) {
     if (allePassen) return true;
-    for (int i = 0; i < zusaetzlichePiepse; ++i) c.meldungen.piep();
+    for (int i = 0; i < zusaetzlichePiepse; ++i) c.meldungen.beep();
     fehler(c.meldungen);
     return false;
 }

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-class Meldungen;
+class Messages;
 class SceneHandover;
 
 // What a task works on: the drawing options it sets, the message sink for its error box, the
@@ -23,7 +23,7 @@ class SceneHandover;
 struct TaskContext {
     Szene& szene;
     Optionen& optionen;
-    Meldungen& meldungen;
+    Messages& meldungen;
     SceneHandover& handover;
 };
 

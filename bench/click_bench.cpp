@@ -23,14 +23,14 @@
 
 namespace {
 
-struct Stumm : Meldungen {
+struct Stumm : Messages {
     int boxen = 0;
-    void piep() override {}
-    void fehlerBox(const std::string&) override { ++boxen; }
-    void ausnahmeBox(const std::string&) override { ++boxen; }
-    void abbrechenBox(const std::string&) override { ++boxen; }
+    void beep() override {}
+    void errorBox(const std::string&) override { ++boxen; }
+    void exceptionBox(const std::string&) override { ++boxen; }
+    void cancelBox(const std::string&) override { ++boxen; }
     void infoBox(const std::string&) override {}
-    bool frageJaNein(const std::string&) override { return true; }
+    bool askYesNo(const std::string&) override { return true; }
 };
 
 // The program's windows on a 1366 x 768 screen: the square drawing window, and the sheet's
@@ -83,10 +83,10 @@ TKugel kugel() {
 struct Fall {
     std::function<void(Sitzung&)> uebergeben;
     // The number to click, from the anchors of the report the hand-over wrote.
-    std::function<void(const Ankerbuch&, int& X, int& Y)> wo;
+    std::function<void(const Anchors&, int& X, int& Y)> wo;
 };
 
-void mitte(const SpaltenAnker& a, int& X, int& Y) {
+void mitte(const ColumnAnchor& a, int& X, int& Y) {
     X = (a.links + a.rechts) / 2;
     Y = (a.y0 + a.y1) / 2;
 }
@@ -95,15 +95,15 @@ const Fall TetraederMitEbene{[](Sitzung& p) {
                                  p.uebergabe.Tetraeder_Ebene_uebergeben(vierPunkte(),
                                                                         ebene(1, 1, 1, 2, "E: "));
                              },
-                             [](const Ankerbuch& a, int& X, int& Y) { mitte(a.normale[0], X, Y); }};
+                             [](const Anchors& a, int& X, int& Y) { mitte(a.normale[0], X, Y); }};
 const Fall KugelMitEbene{
     [](Sitzung& p) { p.uebergabe.Kugel_Ebene_uebergeben(kugel(), ebene(1, 2, 2, 3, "E: ")); },
-    [](const Ankerbuch& a, int& X, int& Y) { mitte(a.kugelM[0], X, Y); }};
+    [](const Anchors& a, int& X, int& Y) { mitte(a.kugelM[0], X, Y); }};
 const Fall ZweiEbenen{[](Sitzung& p) {
                           p.uebergabe.EbeneNorm_EbeneNorm_uebergeben(ebene(1, 2, 2, 3, "E1: "),
                                                                      ebene(2, -1, 1, 1, "E2: "));
                       },
-                      [](const Ankerbuch& a, int& X, int& Y) { mitte(a.normale[1], X, Y); }};
+                      [](const Anchors& a, int& X, int& Y) { mitte(a.normale[1], X, Y); }};
 const Fall KugelDurch4Punkte{[](Sitzung& p) {
                                  const TViereck v = vierPunkte();
                                  bool geloest = false;
@@ -112,7 +112,7 @@ const Fall KugelDurch4Punkte{[](Sitzung& p) {
                                  p.optionen.TetraederKanten = true;
                                  p.uebergabe.Kugel4Punkte_uebergeben(v, K);
                              },
-                             [](const Ankerbuch& a, int& X, int& Y) {
+                             [](const Anchors& a, int& X, int& Y) {
                                  X = (a.punkt[3].x1 + a.punkt[3].x2) / 2;
                                  Y = a.punkt[3].y + 5;
                              }};

@@ -21,13 +21,13 @@
 
 namespace {
 
-struct StilleMeldungen : Meldungen {
-    void piep() override {}
-    void fehlerBox(const std::string&) override {}
-    void ausnahmeBox(const std::string&) override {}
-    void abbrechenBox(const std::string&) override {}
+struct StilleMeldungen : Messages {
+    void beep() override {}
+    void errorBox(const std::string&) override {}
+    void exceptionBox(const std::string&) override {}
+    void cancelBox(const std::string&) override {}
     void infoBox(const std::string&) override {}
-    bool frageJaNein(const std::string&) override { return false; }
+    bool askYesNo(const std::string&) override { return false; }
 };
 
 // The example triangle in plane mode with all special lines and the grid.

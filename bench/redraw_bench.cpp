@@ -56,13 +56,13 @@ TKugel K(const char* name, double mx, double my, double mz, double r, TFarbe f) 
 }
 
 // The examples show no message; any that came would be dropped.
-struct StilleMeldungen : Meldungen {
-    void piep() override {}
-    void fehlerBox(const std::string&) override {}
-    void ausnahmeBox(const std::string&) override {}
-    void abbrechenBox(const std::string&) override {}
+struct StilleMeldungen : Messages {
+    void beep() override {}
+    void errorBox(const std::string&) override {}
+    void exceptionBox(const std::string&) override {}
+    void cancelBox(const std::string&) override {}
     void infoBox(const std::string&) override {}
-    bool frageJaNein(const std::string&) override { return true; }
+    bool askYesNo(const std::string&) override { return true; }
 };
 
 using Example = std::function<void(SceneHandover&)>;

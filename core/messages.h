@@ -4,21 +4,21 @@
 // prints to stderr. Nothing that goes through here can block a test.
 #include <string>
 
-class Meldungen {
+class Messages {
 public:
-    virtual ~Meldungen() = default;
+    virtual ~Messages() = default;
     // The default system beep.
-    virtual void piep() = 0;
+    virtual void beep() = 0;
     // A modal box with an error symbol and one OK button. Line breaks are written "\r\n".
-    virtual void fehlerBox(const std::string& text) = 0;
+    virtual void errorBox(const std::string& text) = 0;
     // The application's standard box for an exception's own message (second box of the handler).
-    virtual void ausnahmeBox(const std::string& text) = 0;
+    virtual void exceptionBox(const std::string& text) = 0;
     // A modal box with an error symbol and a single Cancel button.
-    virtual void abbrechenBox(const std::string& text) = 0;
+    virtual void cancelBox(const std::string& text) = 0;
     // A modal box with an information symbol and one OK button.
     virtual void infoBox(const std::string& text) = 0;
     // A question with the buttons Yes and No; true for Yes.
-    virtual bool frageJaNein(const std::string& text) = 0;
+    virtual bool askYesNo(const std::string& text) = 0;
 };
 
 namespace meldung {

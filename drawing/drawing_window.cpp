@@ -93,7 +93,7 @@ const char* const HelpLines[] = {
 } // namespace
 
 TZeichnungsDlg::TZeichnungsDlg(ViewState& view, Optionen& optionen, Szene& szene,
-                               Meldungen& meldungen, QWidget* parent)
+                               Messages& meldungen, QWidget* parent)
     : QWidget(parent), view_(view), optionen_(optionen), szene_(szene), meldungen_(meldungen) {
     setObjectName(QStringLiteral("ZeichnungsDlg"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -109,9 +109,9 @@ TZeichnungsDlg::TZeichnungsDlg(ViewState& view, Optionen& optionen, Szene& szene
     view_.Height = height();
     placePanels();
     onPaintError = [this](const std::string& message) {
-        meldungen_.piep();
-        meldungen_.fehlerBox(meldung::Eingabefehler);
-        meldungen_.ausnahmeBox(message);
+        meldungen_.beep();
+        meldungen_.errorBox(meldung::Eingabefehler);
+        meldungen_.exceptionBox(message);
     };
 }
 
@@ -462,7 +462,7 @@ void TZeichnungsDlg::paintEvent(QPaintEvent*) {
         } else if (paintHook3d_) {
             paintHook3d_(canvas);
         } else {
-            Zeichner z{canvas, view_, optionen_};
+            DrawContext z{canvas, view_, optionen_};
             Zeichne_koordinatensystem(z, farbe::Weiss);
         }
     } catch (const std::exception& e) {
@@ -490,7 +490,7 @@ void TZeichnungsDlg::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (!view_.zweidim) {
         if (view_.nearOrigin(pos.x(), pos.y())) {
-            meldungen_.piep();
+            meldungen_.beep();
             view_.Verschieben = true;
         }
         return;

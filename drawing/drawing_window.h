@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-class Meldungen;
+class Messages;
 class QAction;
 class QFrame;
 class QLabel;
@@ -29,7 +29,7 @@ public:
     // Context-menu groups that the main window's modes switch on and off.
     enum class Gruppe { Gerade, Ebene, ZweidimDreieck, Ellipse, AffineAbbildungen };
 
-    TZeichnungsDlg(ViewState& view, Optionen& optionen, Szene& szene, Meldungen& meldungen,
+    TZeichnungsDlg(ViewState& view, Optionen& optionen, Szene& szene, Messages& meldungen,
                    QWidget* parent = nullptr);
 
     // Places the window at (left, top) of its parent, square, `height` pixels high, and puts
@@ -114,7 +114,7 @@ private:
     ViewState& view_;
     Optionen& optionen_;
     Szene& szene_;
-    Meldungen& meldungen_;
+    Messages& meldungen_;
 
     PaintHook paintHook3d_;
     PaintHook paintHook2d_;

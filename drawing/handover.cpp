@@ -3,7 +3,7 @@
 #include "sheet/scene_report.h"
 #include "sheet/sheet.h"
 
-SceneHandover::SceneHandover(Szene& szene, Optionen& optionen, Sheet& sheet, Meldungen& meldungen,
+SceneHandover::SceneHandover(Szene& szene, Optionen& optionen, Sheet& sheet, Messages& meldungen,
                              std::function<void()> redraw)
     : redraw(std::move(redraw)), szene_(szene), optionen_(optionen), sheet_(sheet),
       meldungen_(meldungen) {}

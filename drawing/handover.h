@@ -9,12 +9,12 @@
 #include <functional>
 #include <utility>
 
-class Meldungen;
+class Messages;
 class Sheet;
 
 class SceneHandover {
 public:
-    SceneHandover(Szene& szene, Optionen& optionen, Sheet& sheet, Meldungen& meldungen,
+    SceneHandover(Szene& szene, Optionen& optionen, Sheet& sheet, Messages& meldungen,
                   std::function<void()> redraw = {});
 
     // Asks for a redraw of the drawing (TZeichnungsDlg::redraw in the program).
@@ -131,5 +131,5 @@ private:
     Szene& szene_;
     Optionen& optionen_;
     Sheet& sheet_;
-    Meldungen& meldungen_;
+    Messages& meldungen_;
 };

@@ -100,7 +100,7 @@ void SceneHandover::Vektorprodukt_Uebergeben(const TPunkt& a, const TPunkt& b) {
         if (redraw) redraw();
         sheet_.loeschen();
         // A menu command, not a repaint: the box may be shown right here.
-        meldungen_.abbrechenBox(meldung::Vektorprodukt_Null);
+        meldungen_.cancelBox(meldung::Vektorprodukt_Null);
     }
     finish(Szenenart::Vektorprodukt, !null);
     szene_.VektorproduktGemeldet = null;

@@ -60,7 +60,7 @@ bool gemeinsameSeite(const TPunkt& a, const TPunkt& b, double X, double Y, doubl
 }
 } // namespace
 
-void Zeichne_QuadStrecke(Zeichner& z, const TPunkt& A, const TPunkt& B, double X, double Y,
+void Zeichne_QuadStrecke(DrawContext& z, const TPunkt& A, const TPunkt& B, double X, double Y,
                          double Z, TFarbe farbe) {
     const bool sichtbar = (A.x > 0 || A.y > 0) && (B.x > 0 || B.y > 0) && !verdeckt(A, X, Y, Z) &&
                           !verdeckt(B, X, Y, Z);
@@ -68,7 +68,7 @@ void Zeichne_QuadStrecke(Zeichner& z, const TPunkt& A, const TPunkt& B, double X
     LinieZeichnen(z, A, B, farbe, sichtbar ? PenStyle::Solid : PenStyle::Dot);
 }
 
-void Zeichne_Wuerfel(Zeichner& z, double X, double Y, double Z) {
+void Zeichne_Wuerfel(DrawContext& z, double X, double Y, double Z) {
     const TKoord o{0, 0, 0}, x{X, 0, 0}, y{0, Y, 0}, zz{0, 0, Z}, xy{X, Y, 0}, xz{X, 0, Z},
         yz{0, Y, Z}, xyz{X, Y, Z};
     const TKoord kanten[12][2] = {{o, x},  {o, y},   {o, zz},  {x, xy},   {x, xz},   {y, xy},
@@ -77,7 +77,7 @@ void Zeichne_Wuerfel(Zeichner& z, double X, double Y, double Z) {
     for (const auto& k : kanten) Linie_zeichnen_Koord(z, k[0], k[1], farbe::Silber, PenStyle::Dot);
 }
 
-int Zeichne_E(Zeichner& z, const TEbeneNorm& E, double X, double Y, double Z, TFarbe farbe) {
+int Zeichne_E(DrawContext& z, const TEbeneNorm& E, double X, double Y, double Z, TFarbe farbe) {
     std::vector<TPunkt> p = Quader_Schnittpunkte(E, X, Y, Z);
     const int k = static_cast<int>(p.size());
     if (k < 3) return k;
@@ -111,7 +111,7 @@ int Zeichne_E(Zeichner& z, const TEbeneNorm& E, double X, double Y, double Z, TF
     return k;
 }
 
-void Zeichne_Ebene_Quader(Zeichner& z, const TEbeneNorm& E, TFarbe farbe) {
+void Zeichne_Ebene_Quader(DrawContext& z, const TEbeneNorm& E, TFarbe farbe) {
     const double h = std::min({z.view.EinheitenX, z.view.EinheitenY, z.view.EinheitenZ}) - 2;
     const double ecken[8][3] = {{h, h, h},  {-h, h, h}, {-h, -h, h}, {-h, -h, -h},
                                 {h, -h, h}, {h, h, -h}, {h, -h, -h}, {-h, h, -h}};

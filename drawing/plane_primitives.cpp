@@ -9,14 +9,14 @@
 
 namespace {
 
-void moveTo2(Zeichner& z, double x, double y) {
+void moveTo2(DrawContext& z, double x, double y) {
     int sx, sy;
     z.view.planeToScreen(x, y, sx, sy);
     z.canvas.spacePoint(x, y, 0);
     z.canvas.moveTo(sx, sy);
 }
 
-void lineTo2(Zeichner& z, double x, double y) {
+void lineTo2(DrawContext& z, double x, double y) {
     int sx, sy;
     z.view.planeToScreen(x, y, sx, sy);
     z.canvas.spacePoint(x, y, 0);
@@ -42,7 +42,7 @@ double stepsToLeave(const ViewState& v, double px, double py, double dx, double 
     return hi <= 1 ? 1 : std::ceil(hi);
 }
 
-void stepOneWay(Zeichner& z, double px, double py, double dx, double dy) {
+void stepOneWay(DrawContext& z, double px, double py, double dx, double dy) {
     const double k = stepsToLeave(z.view, px, py, dx, dy);
     if (!std::isfinite(k)) return;
     moveTo2(z, px, py);
@@ -61,7 +61,7 @@ void stepOneWay(Zeichner& z, double px, double py, double dx, double dy) {
 
 } // namespace
 
-void ZeichnePunkt2(Zeichner& z, const TPunkt2& P) {
+void ZeichnePunkt2(DrawContext& z, const TPunkt2& P) {
     int sx, sy;
     z.view.planeToScreen(P.x, P.y, sx, sy);
     const TFarbe f = z.colour(P.Farbe);
@@ -75,13 +75,13 @@ void ZeichnePunkt2(Zeichner& z, const TPunkt2& P) {
     }
 }
 
-void ZeichneStrecke2(Zeichner& z, const TPunkt2& P, const TPunkt2& Q, int breite) {
+void ZeichneStrecke2(DrawContext& z, const TPunkt2& P, const TPunkt2& Q, int breite) {
     z.canvas.setPenWidth(breite);
     moveTo2(z, P.x, P.y);
     lineTo2(z, Q.x, Q.y);
 }
 
-void ZeichneGerade2(Zeichner& z, const TGerade2& g, TFarbe farbe, int breite) {
+void ZeichneGerade2(DrawContext& z, const TGerade2& g, TFarbe farbe, int breite) {
     const TPunkt2 &p = g.Stuetz, &d = g.Richtung;
     if (d.x == 0 && d.y == 0) return;
     z.canvas.setPenStyle(PenStyle::Solid);
@@ -92,7 +92,7 @@ void ZeichneGerade2(Zeichner& z, const TGerade2& g, TFarbe farbe, int breite) {
     z.canvas.setPenWidth(1);
 }
 
-void ZeichneKreis2(Zeichner& z, const TPunkt2& M, TFarbe farbe, double radius) {
+void ZeichneKreis2(DrawContext& z, const TPunkt2& M, TFarbe farbe, double radius) {
     const TrigTabellen& t = trigTabellen();
     if (!t.gefuellt) Tabellen_fuellen();
     z.canvas.setPenColor(z.colour(farbe));
@@ -101,7 +101,7 @@ void ZeichneKreis2(Zeichner& z, const TPunkt2& M, TFarbe farbe, double radius) {
         lineTo2(z, M.x + radius * t.CosTab[k], M.y + radius * t.SinTab[k]);
 }
 
-void ZeichneAchsen2(Zeichner& z, TFarbe farbe) {
+void ZeichneAchsen2(DrawContext& z, TFarbe farbe) {
     Canvas& c = z.canvas;
     const ViewState& v = z.view;
     const TFarbe achse = z.colour(farbe);

@@ -1,21 +1,21 @@
 // The coordinate system, points, segments and the parallelepiped.
 #include "drawing/primitives.h"
 
-void Zeichner::moveTo(double x, double y, double z) {
+void DrawContext::moveTo(double x, double y, double z) {
     int sx, sy;
     view.RealToScr(x, y, z, sx, sy);
     canvas.spacePoint(x, y, z);
     canvas.moveTo(sx, sy);
 }
 
-void Zeichner::lineTo(double x, double y, double z) {
+void DrawContext::lineTo(double x, double y, double z) {
     int sx, sy;
     view.RealToScr(x, y, z, sx, sy);
     canvas.spacePoint(x, y, z);
     canvas.lineTo(sx, sy);
 }
 
-void Zeichner::pixel(double x, double y, double z, TFarbe c) {
+void DrawContext::pixel(double x, double y, double z, TFarbe c) {
     int sx, sy;
     view.RealToScr(x, y, z, sx, sy);
     canvas.spacePoint(x, y, z);
@@ -30,7 +30,7 @@ void paintBackground(Canvas& canvas, const ViewState& view) {
     canvas.rectangle(0, 0, view.Width, view.Height);
 }
 
-void Zeichne_koordinatensystem(Zeichner& z, TFarbe achsenfarbe) {
+void Zeichne_koordinatensystem(DrawContext& z, TFarbe achsenfarbe) {
     Canvas& c = z.canvas;
     ViewState& v = z.view;
     c.setFontColor(z.colour(farbe::Gelb));
@@ -73,7 +73,7 @@ void Zeichne_koordinatensystem(Zeichner& z, TFarbe achsenfarbe) {
     for (int i = 1; i <= ex; ++i) verticalTick(i, 0, 0);
 }
 
-void PunktZeichnen(Zeichner& z, const TPunkt& P) {
+void PunktZeichnen(DrawContext& z, const TPunkt& P) {
     int sx, sy;
     z.view.RealToScr(P.x, P.y, P.z, sx, sy);
     const TFarbe f = z.colour(P.Farbe);
@@ -87,7 +87,7 @@ void PunktZeichnen(Zeichner& z, const TPunkt& P) {
     }
 }
 
-void Linie_zeichnen_Koord(Zeichner& z, const TKoord& A, const TKoord& B, TFarbe farbe,
+void Linie_zeichnen_Koord(DrawContext& z, const TKoord& A, const TKoord& B, TFarbe farbe,
                           PenStyle stil) {
     z.canvas.setPenStyle(stil);
     z.canvas.setPenColor(z.colour(farbe));
@@ -95,16 +95,16 @@ void Linie_zeichnen_Koord(Zeichner& z, const TKoord& A, const TKoord& B, TFarbe 
     z.lineTo(B);
 }
 
-void LinieZeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, TFarbe farbe, PenStyle stil) {
+void LinieZeichnen(DrawContext& z, const TPunkt& A, const TPunkt& B, TFarbe farbe, PenStyle stil) {
     Linie_zeichnen_Koord(z, A.koord(), B.koord(), farbe, stil);
 }
 
-void Vektor_zeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, int breite, PenStyle stil) {
+void Vektor_zeichnen(DrawContext& z, const TPunkt& A, const TPunkt& B, int breite, PenStyle stil) {
     z.canvas.setPenWidth(breite);
     LinieZeichnen(z, A, B, B.Farbe, stil);
 }
 
-void PunktZeichnen_mit_hilfslinien(Zeichner& z, const TPunkt& P) {
+void PunktZeichnen_mit_hilfslinien(DrawContext& z, const TPunkt& P) {
     PunktZeichnen(z, P);
     const TKoord p = P.koord();
     const TKoord fuss{P.x, P.y, 0};
@@ -114,7 +114,7 @@ void PunktZeichnen_mit_hilfslinien(Zeichner& z, const TPunkt& P) {
     if (P.y != 0) Linie_zeichnen_Koord(z, fuss, {0, P.y, 0}, P.Farbe, PenStyle::Dot);
 }
 
-void PunktZeichnen_mit_Quader(Zeichner& z, const TPunkt& P) {
+void PunktZeichnen_mit_Quader(DrawContext& z, const TPunkt& P) {
     PunktZeichnen(z, P);
     const double x = P.x, y = P.y, zz = P.z;
     const TKoord p{x, y, zz}, xy{x, y, 0}, xz{x, 0, zz}, yz{0, y, zz};
@@ -124,7 +124,7 @@ void PunktZeichnen_mit_Quader(Zeichner& z, const TPunkt& P) {
     for (const auto& e : edges) Linie_zeichnen_Koord(z, e[0], e[1], P.Farbe, PenStyle::Dot);
 }
 
-void Linie2_zeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B) {
+void Linie2_zeichnen(DrawContext& z, const TPunkt& A, const TPunkt& B) {
     const double dx = (B.x - A.x) * 0.05, dy = (B.y - A.y) * 0.05, dz = (B.z - A.z) * 0.05;
     z.moveTo(A);
     for (int i = 1; i <= 20; ++i) {
@@ -137,7 +137,7 @@ void Linie2_zeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B) {
     z.canvas.setPenWidth(1);
 }
 
-void SpatQuaderZeichnen(Zeichner& z, const TPunkt& a, const TPunkt& b, const TPunkt& c) {
+void SpatQuaderZeichnen(DrawContext& z, const TPunkt& a, const TPunkt& b, const TPunkt& c) {
     const TPunkt ab = summe(a, b), ac = summe(a, c), bc = summe(b, c), abc = summe(ab, c);
     const TPunkt* edges[9][2] = {{&a, &ab}, {&a, &ac},   {&b, &ab},   {&b, &bc},  {&c, &ac},
                                  {&c, &bc}, {&ab, &abc}, {&ac, &abc}, {&bc, &abc}};

@@ -2,7 +2,7 @@
 #include "core/relations.h"
 #include "drawing/primitives.h"
 
-void Lotgerade_zeichnen(Zeichner& z, const TGerade& g, const TPunkt& P) {
+void Lotgerade_zeichnen(DrawContext& z, const TGerade& g, const TPunkt& P) {
     TGerade lot;
     TPunkt fuss;
     int flag = 0;
@@ -12,7 +12,7 @@ void Lotgerade_zeichnen(Zeichner& z, const TGerade& g, const TPunkt& P) {
     GeradeZeichnen(z, lot, 1);
 }
 
-void GeradeAllesZeichnen(Zeichner& z, const TGerade& g) {
+void GeradeAllesZeichnen(DrawContext& z, const TGerade& g) {
     GeradeZeichnen(z, g, 2);
     if (z.optionen.Spurpunkte) {
         for (const char* key : {"x12", "x23", "x13"}) {
@@ -26,7 +26,7 @@ void GeradeAllesZeichnen(Zeichner& z, const TGerade& g) {
     if (z.optionen.Ursprungslotgeraden) Lotgerade_zeichnen(z, g, UrsprungPunkt);
 }
 
-void DreieckZeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt& C, TFarbe farbe) {
+void DreieckZeichnen(DrawContext& z, const TPunkt& A, const TPunkt& B, const TPunkt& C, TFarbe farbe) {
     PunktZeichnen_mit_hilfslinien(z, A);
     PunktZeichnen_mit_hilfslinien(z, B);
     PunktZeichnen_mit_hilfslinien(z, C);
@@ -40,7 +40,7 @@ void DreieckZeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt
     PunktZeichnen_mit_hilfslinien(z, S);
 }
 
-void ViereckZeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
+void ViereckZeichnen(DrawContext& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
                      const TPunkt& D, TFarbe farbe, TGerade& diagonale1, TGerade& diagonale2) {
     PunktZeichnen_mit_hilfslinien(z, A);
     PunktZeichnen_mit_hilfslinien(z, B);
@@ -69,7 +69,7 @@ void ViereckZeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt
 }
 
 namespace {
-void tetraederKanten(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
+void tetraederKanten(DrawContext& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
                      const TPunkt& D, TFarbe farbe) {
     if (!z.optionen.TetraederKanten) return;
     z.canvas.setPenWidth(2);
@@ -83,13 +83,13 @@ void tetraederKanten(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt
 }
 } // namespace
 
-void TetraederZeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
+void TetraederZeichnen(DrawContext& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
                        const TPunkt& D, TFarbe farbe) {
     for (const TPunkt* P : {&A, &B, &C, &D}) PunktZeichnen(z, *P);
     tetraederKanten(z, A, B, C, D, farbe);
 }
 
-void nur_TetraederZeichnen(Zeichner& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
+void nur_TetraederZeichnen(DrawContext& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
                            const TPunkt& D, TFarbe farbe) {
     for (const TPunkt* P : {&A, &B, &C, &D}) PunktZeichnen_mit_hilfslinien(z, *P);
     tetraederKanten(z, A, B, C, D, farbe);

@@ -32,7 +32,7 @@ double stepsUntilOutside(const ViewState& view, const TKoord& p, const TKoord& u
 }
 
 namespace {
-void stepOneWay(Zeichner& z, const TKoord& p, const TKoord& d) {
+void stepOneWay(DrawContext& z, const TKoord& p, const TKoord& d) {
     const double k = stepsUntilOutside(z.view, p, d);
     if (k <= MaxLinienSchritte) {
         // Whole direction vectors, added up as the stepping always did; the last segment
@@ -54,14 +54,14 @@ void stepOneWay(Zeichner& z, const TKoord& p, const TKoord& d) {
 }
 } // namespace
 
-void Gerade_schrittweise(Zeichner& z, const TKoord& p, const TKoord& u, TFarbe farbe) {
+void Gerade_schrittweise(DrawContext& z, const TKoord& p, const TKoord& u, TFarbe farbe) {
     z.canvas.setPenStyle(PenStyle::Solid);
     z.canvas.setPenColor(z.colour(farbe));
     stepOneWay(z, p, u);
     stepOneWay(z, p, {-u.x, -u.y, -u.z});
 }
 
-void GeradeZeichnen(Zeichner& z, const TGerade& g, int breite) {
+void GeradeZeichnen(DrawContext& z, const TGerade& g, int breite) {
     z.canvas.setPenWidth(1);
     PunktZeichnen_mit_hilfslinien(z, g.Stuetz);
     z.canvas.setPenWidth(breite);
@@ -69,7 +69,7 @@ void GeradeZeichnen(Zeichner& z, const TGerade& g, int breite) {
     z.canvas.setPenWidth(1);
 }
 
-void Projektionsgeraden_zeichnen(Zeichner& z, const TGerade& g, TFarbe farbe) {
+void Projektionsgeraden_zeichnen(DrawContext& z, const TGerade& g, TFarbe farbe) {
     const TPunkt& p = g.Stuetz;
     const TPunkt& u = g.Richtung;
     Gerade_schrittweise(z, {0, p.y, p.z}, {0, u.y, u.z}, farbe);

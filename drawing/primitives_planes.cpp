@@ -22,7 +22,7 @@ TPunkt patchRichtung(TPunkt r) {
     return r;
 }
 
-void patch(Zeichner& z, const TPunkt& F, const TPunkt& richtung1, const TPunkt& richtung2,
+void patch(DrawContext& z, const TPunkt& F, const TPunkt& richtung1, const TPunkt& richtung2,
            TFarbe farbe) {
     const TPunkt r1 = patchRichtung(richtung1);
     const TPunkt r2 = patchRichtung(richtung2);
@@ -41,7 +41,7 @@ void patch(Zeichner& z, const TPunkt& F, const TPunkt& richtung1, const TPunkt& 
 }
 } // namespace
 
-void Ebenezeichnen(Zeichner& z, const TEbeneNorm& E) {
+void Ebenezeichnen(DrawContext& z, const TEbeneNorm& E) {
     const TPunkt F = fussVomUrsprung(E);
     TEbene P;
     Normalen_zu_Parameterform(E, P);
@@ -55,7 +55,7 @@ void Ebenezeichnen(Zeichner& z, const TEbeneNorm& E) {
     if (z.optionen.Parameterdarstellung) ParameterDarsr_Zeichnen(z, E);
 }
 
-void Spurgerade_zeichnen(Zeichner& z, const TEbeneNorm& E) {
+void Spurgerade_zeichnen(DrawContext& z, const TEbeneNorm& E) {
     TGerade s12, s13, s23;
     bool da12 = false, da13 = false, da23 = false;
     Spurgeraden(E, s12, s13, s23, da12, da13, da23);
@@ -64,7 +64,7 @@ void Spurgerade_zeichnen(Zeichner& z, const TEbeneNorm& E) {
     if (da23) GeradeZeichnen(z, s23, 1);
 }
 
-void Ebene_KoordPunkte_zeichnen(Zeichner& z, const TEbeneNorm& E, TFarbe farbe) {
+void Ebene_KoordPunkte_zeichnen(DrawContext& z, const TEbeneNorm& E, TFarbe farbe) {
     TPunkt S1, S2, S3;
     bool da1 = false, da2 = false, da3 = false;
     Achsenschnittpunkte(E, S1, S2, S3, da1, da2, da3);
@@ -75,7 +75,7 @@ void Ebene_KoordPunkte_zeichnen(Zeichner& z, const TEbeneNorm& E, TFarbe farbe) 
     }
 }
 
-void ParameterDarsr_Zeichnen(Zeichner& z, const TEbeneNorm& E) {
+void ParameterDarsr_Zeichnen(DrawContext& z, const TEbeneNorm& E) {
     z.canvas.setPenStyle(PenStyle::Solid);
     const TPunkt F = fussVomUrsprung(E);
     TEbene P;
@@ -83,7 +83,7 @@ void ParameterDarsr_Zeichnen(Zeichner& z, const TEbeneNorm& E) {
     patch(z, F, P.Richtung1, P.Richtung2, E.Farbe);
 }
 
-void ParameterDarst_Par_Zeichnen(Zeichner& z, const TEbene& E) {
+void ParameterDarst_Par_Zeichnen(DrawContext& z, const TEbene& E) {
     z.canvas.setPenStyle(PenStyle::Solid);
     patch(z, E.Stuetz, E.Richtung1, E.Richtung2, E.Farbe);
 }

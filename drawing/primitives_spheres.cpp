@@ -8,7 +8,7 @@
 namespace {
 // One sampled circle: solid where the test holds for a sample, otherwise a dot at the sample.
 template <typename Sample, typename Solid>
-void sampledCircle(Zeichner& z, int count, Sample sample, Solid solid, TFarbe pixelColour) {
+void sampledCircle(DrawContext& z, int count, Sample sample, Solid solid, TFarbe pixelColour) {
     TKoord q = sample(0);
     z.pixel(q.x, q.y, q.z, pixelColour);
     z.moveTo(q);
@@ -24,7 +24,7 @@ void sampledCircle(Zeichner& z, int count, Sample sample, Solid solid, TFarbe pi
 }
 } // namespace
 
-void Zeichne_Radien(Zeichner& z, const TKugel& K) {
+void Zeichne_Radien(DrawContext& z, const TKugel& K) {
     const TPunkt& m = K.M;
     for (const TKoord& e :
          {TKoord{m.x + K.r, m.y, m.z}, TKoord{m.x, m.y + K.r, m.z}, TKoord{m.x, m.y, m.z + K.r}}) {
@@ -33,7 +33,7 @@ void Zeichne_Radien(Zeichner& z, const TKugel& K) {
     }
 }
 
-void Zeichne_KoordSchnittpunkte(Zeichner& z, const TKugel& K) {
+void Zeichne_KoordSchnittpunkte(DrawContext& z, const TKugel& K) {
     for (const char* key : {"x12", "x23", "x13"}) {
         if (!Schnittkreis_existiert(K, key)) continue;
         TPunkt M;
@@ -43,7 +43,7 @@ void Zeichne_KoordSchnittpunkte(Zeichner& z, const TKugel& K) {
     }
 }
 
-void KugelZeichnen(Zeichner& z, const TKugel& K) {
+void KugelZeichnen(DrawContext& z, const TKugel& K) {
     const TFarbe c = z.colour(K.Farbe);
     z.canvas.setPenStyle(PenStyle::Solid);
     z.canvas.setPenColor(c);
@@ -80,7 +80,7 @@ void KugelZeichnen(Zeichner& z, const TKugel& K) {
     if (z.optionen.KugelEbenenpunkte) Zeichne_KoordSchnittpunkte(z, K);
 }
 
-void Zeichne_Schnitt_Kugel_Ebene(Zeichner& z, const TEbeneNorm& E, const TPunkt& C, double rho) {
+void Zeichne_Schnitt_Kugel_Ebene(DrawContext& z, const TEbeneNorm& E, const TPunkt& C, double rho) {
     TEbene P;
     Normalen_zu_Parameterform(E, P);
     TPunkt u, v;
@@ -105,7 +105,7 @@ void Zeichne_Schnitt_Kugel_Ebene(Zeichner& z, const TEbeneNorm& E, const TPunkt&
     }
 }
 
-void KugelKugelZeichnen(Zeichner& z, const TKugel& K1, const TKugel& K2) {
+void KugelKugelZeichnen(DrawContext& z, const TKugel& K1, const TKugel& K2) {
     KugelZeichnen(z, K1);
     KugelZeichnen(z, K2);
     TEbeneNorm E;
@@ -126,12 +126,12 @@ void KugelKugelZeichnen(Zeichner& z, const TKugel& K1, const TKugel& K2) {
         // The plane with its parameter patch, whatever the user's option says.
         Optionen mitPatch = z.optionen;
         mitPatch.Parameterdarstellung = true;
-        Zeichner z2{z.canvas, z.view, mitPatch};
+        DrawContext z2{z.canvas, z.view, mitPatch};
         Ebenezeichnen(z2, E);
     }
 }
 
-void KugelGeradeZeichnen(Zeichner& z, const TKugel& K, const TGerade& g) {
+void KugelGeradeZeichnen(DrawContext& z, const TKugel& K, const TGerade& g) {
     int anzahl = 0;
     TPunkt S1, S2;
     Schnitt_Gerade_Kugel(K, g, anzahl, S1, S2);
@@ -172,7 +172,7 @@ void KugelGeradeZeichnen(Zeichner& z, const TKugel& K, const TGerade& g) {
     }
 }
 
-void KugelEbeneZeichnen(Zeichner& z, const TKugel& K, const TEbeneNorm& E) {
+void KugelEbeneZeichnen(DrawContext& z, const TKugel& K, const TEbeneNorm& E) {
     KugelZeichnen(z, K);
     Ebenezeichnen(z, E);
     int code = 0;

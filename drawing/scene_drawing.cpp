@@ -21,7 +21,7 @@ TKugel mittelpunktsform(const TKugelV& V) {
 void Zeichne_alles(Canvas& canvas, ViewState& view, Szene& szene, Optionen& optionen,
                    const SceneDrawEvents& events) {
     if (view.zweidim) return Ebene2_neu_zeichnen(canvas, view, szene, optionen);
-    Zeichner z{canvas, view, optionen};
+    DrawContext z{canvas, view, optionen};
     Zeichne_koordinatensystem(z, farbe::Weiss);
     const TaskKind* kind = taskKind(szene.art);
     if (!kind || kind->contextGroup) return;
@@ -34,7 +34,7 @@ void Zeichne_alles(Canvas& canvas, ViewState& view, Szene& szene, Optionen& opti
 }
 
 void Ebene2_neu_zeichnen(Canvas& canvas, ViewState& view, Szene& szene, Optionen& optionen) {
-    Zeichner z{canvas, view, optionen};
+    DrawContext z{canvas, view, optionen};
     ZeichneAchsen2(z, farbe::Weiss);
     const TaskKind* kind = taskKind(szene.art);
     if (!kind || !kind->contextGroup) return;

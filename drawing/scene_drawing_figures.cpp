@@ -32,7 +32,7 @@ void zeichneTeilverhaeltnis(SceneDraw& s) {
     const TPunkt& A = s.szene.SzeneTeilpunkte[0];
     const TPunkt& B = s.szene.SzeneTeilpunkte[1];
     const TPunkt& T = s.szene.SzeneTeilpunkte[2];
-    Zeichner& z = s.z;
+    DrawContext& z = s.z;
     for (const TPunkt* P : {&A, &B, &T}) PunktZeichnen_mit_hilfslinien(z, *P);
     z.canvas.setPenWidth(1);
     LinieZeichnen(z, A, T, A.Farbe, PenStyle::Solid);
@@ -94,7 +94,7 @@ void zeichneViereck(SceneDraw& s) {
 
 // Foot of the perpendicular from P to the plane through A, B, C, as a yellow point; nothing when
 // the three points span no plane.
-void fussAufFlaeche(Zeichner& z, const TPunkt& P, const TPunkt& A, const TPunkt& B, const TPunkt& C,
+void fussAufFlaeche(DrawContext& z, const TPunkt& P, const TPunkt& A, const TPunkt& B, const TPunkt& C,
                     const char* name) {
     TEbene E;
     Ebene_durch_3_Punkte(A, B, C, E);

@@ -6,7 +6,7 @@
 #include "drawing/scene_drawing.h"
 
 struct SceneDraw {
-    Zeichner& z;
+    DrawContext& z;
     const Szene& szene;
     Optionen& optionen; // the same flags as z.optionen, writable
     const SceneDrawEvents& events;

@@ -8,7 +8,7 @@
 
 namespace {
 
-void vektorZeichnen(Zeichner& z, const TPunkt& v) {
+void vektorZeichnen(DrawContext& z, const TPunkt& v) {
     Vektor_zeichnen(z, UrsprungPunkt, v, 2, PenStyle::Solid);
     z.canvas.setPenWidth(1);
     PunktZeichnen_mit_hilfslinien(z, v);

@@ -72,14 +72,14 @@ struct Fingerprint {
     }
 };
 
-void defaultError(Meldungen& m, const std::exception* e) {
-    m.piep();
-    m.fehlerBox(meldung::Eingabefehler);
-    m.ausnahmeBox(e ? e->what() : "Unbekannter Fehler");
+void defaultError(Messages& m, const std::exception* e) {
+    m.beep();
+    m.errorBox(meldung::Eingabefehler);
+    m.exceptionBox(e ? e->what() : "Unbekannter Fehler");
 }
 } // namespace
 
-ScenePainter::ScenePainter(ViewState& view, Szene& szene, Optionen& optionen, Meldungen& meldungen)
+ScenePainter::ScenePainter(ViewState& view, Szene& szene, Optionen& optionen, Messages& meldungen)
     : view_(view), szene_(szene), optionen_(optionen), meldungen_(meldungen),
       context_(std::make_unique<QObject>()) {
     onError = [this](const std::exception* e) { defaultError(meldungen_, e); };
@@ -135,7 +135,7 @@ void ScenePainter::paint(Canvas& canvas) {
         if (onOptionsChanged) onOptionsChanged();
     };
     events.zeroCrossProduct = [this] {
-        post([&m = meldungen_] { m.abbrechenBox(meldung::Vektorprodukt_Null); });
+        post([&m = meldungen_] { m.cancelBox(meldung::Vektorprodukt_Null); });
     };
     try {
         Zeichne_alles(canvas, view_, szene_, optionen_, events);

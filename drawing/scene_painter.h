@@ -19,12 +19,12 @@
 #include <memory>
 #include <string>
 
-class Meldungen;
+class Messages;
 class QObject;
 
 class ScenePainter {
 public:
-    ScenePainter(ViewState& view, Szene& szene, Optionen& optionen, Meldungen& meldungen);
+    ScenePainter(ViewState& view, Szene& szene, Optionen& optionen, Messages& meldungen);
     ~ScenePainter();
     ScenePainter(const ScenePainter&) = delete;
     ScenePainter& operator=(const ScenePainter&) = delete;
@@ -51,7 +51,7 @@ private:
     ViewState& view_;
     Szene& szene_;
     Optionen& optionen_;
-    Meldungen& meldungen_;
+    Messages& meldungen_;
     // Queued calls die with the painter.
     std::unique_ptr<QObject> context_;
 

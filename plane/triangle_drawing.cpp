@@ -11,7 +11,7 @@ namespace {
 // The vertices and sides; with the options of "Zweidim. Dreieck" the special points and lines.
 // Vertices on one line have no special points: only corners and sides are drawn.
 void Dreieck2_zeichnen(SceneDraw& s) {
-    Zeichner& z = s.z;
+    DrawContext& z = s.z;
     const TPunkt2(&e)[3] = s.szene.SzeneDreieck2;
     const TDreieck2Daten& d = s.szene.Dreieck2;
     const Optionen& o = s.optionen;

@@ -35,7 +35,7 @@ struct Writer {
     // A caption and a point after the caption's width ("Schwerpunkt: S(..)").
     void labelled(const std::string& caption, const TPunkt2& P) {
         s.Outtext(x, y, caption);
-        Punkt2_ausgeben(s, point(P), plus_int(x, s.textBreite(caption + " ")), y);
+        Punkt2_ausgeben(s, point(P), plus_int(x, s.textWidth(caption + " ")), y);
     }
     void pointLine(const TPunkt2& P) {
         Punkt2_ausgeben(s, point(P), x, y);

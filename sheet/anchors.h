@@ -3,7 +3,7 @@
 // be mapped back to the number. The output primitives fill these records; a block that writes a
 // derived (not editable) object is given no record.
 
-struct PunktAnker { // a point written on one line: name(x/y/z)
+struct PointAnchor { // a point written on one line: name(x/y/z)
     int x1 = 0;     // start of the written text (the name)
     int x2 = 0;     // end of the first coordinate (the first "/")
     int x3 = 0;     // start of the third coordinate
@@ -11,13 +11,13 @@ struct PunktAnker { // a point written on one line: name(x/y/z)
     bool gesetzt = false;
 };
 
-struct SpaltenAnker { // a vector written as a bracketed column of three rows
+struct ColumnAnchor { // a vector written as a bracketed column of three rows
     int links = 0, rechts = 0;
     int y0 = 0, y1 = 0, y2 = 0, y3 = 0; // top of row 1, tops of rows 2 and 3, bottom of row 3
     bool gesetzt = false;
 };
 
-struct FeldAnker { // one number (a plane's constant, a radius, a sphere's constant)
+struct FieldAnchor { // one number (a plane's constant, a radius, a sphere's constant)
     int links = 0, oben = 0, rechts = 0, unten = 0;
     bool gesetzt = false;
 };
@@ -31,18 +31,18 @@ struct PaarAnker {           // a plane point written as name(x/y)
 
 // All anchor records of the sheet. Index 0 is the first object of its kind in the report,
 // index 1 the second (two lines, two planes, two spheres).
-struct Ankerbuch {
-    PunktAnker punkt[4];         // the task's input points in order: P | P, Q | A, B, T | A..D
-    SpaltenAnker gerade[2][2];   // line i: [0] support point, [1] direction
-    SpaltenAnker ebenePar[2][3]; // plane i in parameter form: support point, two directions
-    SpaltenAnker normale[2];     // plane i in normal form: normal vector
-    FeldAnker d[2];              //   and its constant
-    SpaltenAnker kugelM[2];      // sphere i in centre form: centre
-    FeldAnker kugelR[2];         //   and radius
-    SpaltenAnker kugelA[2];      // sphere i in vector form: vector of the equation
-    FeldAnker kugelC[2];         //   and constant
-    SpaltenAnker vek[4];         // vectors p, q, r, s of the vector tasks
+struct Anchors {
+    PointAnchor punkt[4];         // the task's input points in order: P | P, Q | A, B, T | A..D
+    ColumnAnchor gerade[2][2];   // line i: [0] support point, [1] direction
+    ColumnAnchor ebenePar[2][3]; // plane i in parameter form: support point, two directions
+    ColumnAnchor normale[2];     // plane i in normal form: normal vector
+    FieldAnchor d[2];              //   and its constant
+    ColumnAnchor kugelM[2];      // sphere i in centre form: centre
+    FieldAnchor kugelR[2];         //   and radius
+    ColumnAnchor kugelA[2];      // sphere i in vector form: vector of the equation
+    FieldAnchor kugelC[2];         //   and constant
+    ColumnAnchor vek[4];         // vectors p, q, r, s of the vector tasks
     PaarAnker paar[3];           // the plane task's input points (triangle: A, B, C)
 
-    void leeren() { *this = Ankerbuch{}; }
+    void leeren() { *this = Anchors{}; }
 };

@@ -15,7 +15,7 @@ int mitte(const Sheet& s, int y) {
 
 // The position after a text written at x.
 int nachText(const Sheet& s, int x, const std::string& t) {
-    return plus_int(x, s.textBreite(t));
+    return plus_int(x, s.textWidth(t));
 }
 
 // The position after a column of w characters written at x.
@@ -24,7 +24,7 @@ int nachSpalte(const Sheet& s, int x, int w) {
 }
 
 // Registers the rectangle of a single number's text written at x on the row y.
-void feldMerken(const Sheet& s, FeldAnker* a, int links, int rechts, int y) {
+void feldMerken(const Sheet& s, FieldAnchor* a, int links, int rechts, int y) {
     if (!a) return;
     a->links = links;
     a->oben = y;
@@ -36,8 +36,8 @@ void feldMerken(const Sheet& s, FeldAnker* a, int links, int rechts, int y) {
 // A parameter form: the name on the middle row, vector p, " + r", vector u, and for a plane
 // " + s", vector v. Each anchor may be null.
 void parameterForm(Sheet& s, const std::string& vorspann, int x, int y, const TPunkt& p,
-                   SpaltenAnker* ap, const TPunkt& u, SpaltenAnker* au, const TPunkt* v = nullptr,
-                   SpaltenAnker* av = nullptr) {
+                   ColumnAnchor* ap, const TPunkt& u, ColumnAnchor* au, const TPunkt* v = nullptr,
+                   ColumnAnchor* av = nullptr) {
     const int m = mitte(s, y);
     s.Outtext(x, m, vorspann);
     x = nachText(s, x, vorspann);
@@ -60,12 +60,12 @@ const TPunkt Ursprung = punkt(0, 0, 0, farbe::Weiss, "");
 
 } // namespace
 
-void Gerade_ausgeben(Sheet& s, const TGerade& g, int x, int y, SpaltenAnker* stuetz,
-                     SpaltenAnker* richtung) {
+void Gerade_ausgeben(Sheet& s, const TGerade& g, int x, int y, ColumnAnchor* stuetz,
+                     ColumnAnchor* richtung) {
     parameterForm(s, g.Name + " x = ", x, y, g.Stuetz, stuetz, g.Richtung, richtung);
 }
 
-void EbeneParameter_ausgeben(Sheet& s, const TEbene& E, int x, int y, SpaltenAnker* anker) {
+void EbeneParameter_ausgeben(Sheet& s, const TEbene& E, int x, int y, ColumnAnchor* anker) {
     s.Schriftfarbe(farbe::Schwarz);
     parameterForm(s, E.Name + "x = ", x, y, E.Stuetz, anker ? &anker[0] : nullptr, E.Richtung1,
                   anker ? &anker[1] : nullptr, &E.Richtung2, anker ? &anker[2] : nullptr);
@@ -75,8 +75,8 @@ void EbeneParameter_ausgeben_OhneBox(Sheet& s, const TEbene& E, int x, int y) {
     EbeneParameter_ausgeben(s, E, x, y, nullptr);
 }
 
-void EbeneNormalenForm_ausgeben(Sheet& s, const TEbeneNorm& E, int x, int y, SpaltenAnker* normale,
-                                FeldAnker* d) {
+void EbeneNormalenForm_ausgeben(Sheet& s, const TEbeneNorm& E, int x, int y, ColumnAnchor* normale,
+                                FieldAnchor* d) {
     const int m = mitte(s, y);
     s.Outtext(x, m, E.Name);
     x = nachText(s, x, E.Name);
@@ -94,8 +94,8 @@ void EbeneNormalenForm_ausgeben_OhneBox(Sheet& s, const TEbeneNorm& E, int x, in
     EbeneNormalenForm_ausgeben(s, E, x, y, nullptr, nullptr);
 }
 
-void Kugel_Mittelpunktsform_ausgeben(Sheet& s, const TKugel& K, int x, int& y, SpaltenAnker* m,
-                                     FeldAnker* r) {
+void Kugel_Mittelpunktsform_ausgeben(Sheet& s, const TKugel& K, int x, int& y, ColumnAnchor* m,
+                                     FieldAnchor* r) {
     s.Outtextln(x, y, "In Mittelpunktsform:");
     const int oben = y, mittel = mitte(s, y);
     const std::string vorspann = K.Name + "( x - ";
@@ -116,8 +116,8 @@ void Kugel_Mittelpunktsform_ausgeben(Sheet& s, const TKugel& K, int x, int& y, S
     s.movey(3, y);
 }
 
-void Kugel_Vektorform_ausgeben(Sheet& s, const TKugelV& V, int x, int& y, SpaltenAnker* a,
-                               FeldAnker* c) {
+void Kugel_Vektorform_ausgeben(Sheet& s, const TKugelV& V, int x, int& y, ColumnAnchor* a,
+                               FieldAnchor* c) {
     s.Outtextln(x, y, "In Vektorform:");
     const int oben = y, mittel = mitte(s, y);
     const std::string vorspann = V.Name + "x - ";

@@ -12,19 +12,19 @@
 #include <string>
 
 // middle row g.Name + " x = ", column p, " + r", column u.
-void Gerade_ausgeben(Sheet& s, const TGerade& g, int x, int y, SpaltenAnker* stuetz = nullptr,
-                     SpaltenAnker* richtung = nullptr);
+void Gerade_ausgeben(Sheet& s, const TGerade& g, int x, int y, ColumnAnchor* stuetz = nullptr,
+                     ColumnAnchor* richtung = nullptr);
 // anker: an array of three records (support point, first and second direction) or null.
 void EbeneParameter_ausgeben(Sheet& s, const TEbene& E, int x, int y,
-                             SpaltenAnker* anker = nullptr);
+                             ColumnAnchor* anker = nullptr);
 void EbeneParameter_ausgeben_OhneBox(Sheet& s, const TEbene& E, int x, int y);
 void EbeneNormalenForm_ausgeben(Sheet& s, const TEbeneNorm& E, int x, int y,
-                                SpaltenAnker* normale = nullptr, FeldAnker* d = nullptr);
+                                ColumnAnchor* normale = nullptr, FieldAnchor* d = nullptr);
 void EbeneNormalenForm_ausgeben_OhneBox(Sheet& s, const TEbeneNorm& E, int x, int y);
 void Kugel_Mittelpunktsform_ausgeben(Sheet& s, const TKugel& K, int x, int& y,
-                                     SpaltenAnker* m = nullptr, FeldAnker* r = nullptr);
+                                     ColumnAnchor* m = nullptr, FieldAnchor* r = nullptr);
 void Kugel_Vektorform_ausgeben(Sheet& s, const TKugelV& V, int x, int& y,
-                               SpaltenAnker* a = nullptr, FeldAnker* c = nullptr);
+                               ColumnAnchor* a = nullptr, FieldAnchor* c = nullptr);
 void SpurPunkte_ausgeben(Sheet& s, const TGerade& g, int x, int& y);
 void Projektionsgeraden_ausgeben(Sheet& s, const TGerade& g, int x, int& y);
 void KoordinatenSchnittPunkte_ausgaben(Sheet& s, const TEbeneNorm& E, int x, int& y);

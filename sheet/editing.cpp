@@ -9,15 +9,15 @@
 #include "sheet/sheet.h"
 #include "sheet/task_kind.h"
 
-SheetEditing::SheetEditing(Szene& szene, Sheet& sheet, Meldungen& meldungen)
+SheetEditing::SheetEditing(Szene& szene, Sheet& sheet, Messages& meldungen)
     : szene_(szene), sheet_(sheet), meldungen_(meldungen) {}
 
 void SheetEditing::Image1MouseDown(bool links, int X, int Y) {
     if (szene_.art == Szenenart::keine) return;
 
     // The recomputation moves the anchors; the whole click is tested against these.
-    const Ankerbuch anker = sheet_.anker;
-    Sicherungen_merken();
+    const Anchors anker = sheet_.anker;
+    takeBackups();
     const Szene vorher = szene_;
 
     InputClicks clicks(anker, links, X, Y);
@@ -25,44 +25,44 @@ void SheetEditing::Image1MouseDown(bool links, int X, int Y) {
     if (clicks.invalid()) {
         // The sheet and the drawing still show the state before the click.
         szene_ = vorher;
-        editierfehler();
+        editError();
         return;
     }
     Neue_Berechnung();
 }
 
-void SheetEditing::Sicherungen_merken() {
+void SheetEditing::takeBackups() {
     const Szene& z = szene_;
     if (z.art == Szenenart::Gerade2Punkte && IstGerade(z.SzeneGerade))
-        sicherungGerade_ = SicherungGerade{z.SzeneStrecke.A, z.SzeneStrecke.B, z.SzeneGerade};
+        lineBackup_ = LineBackup{z.SzeneStrecke.A, z.SzeneStrecke.B, z.SzeneGerade};
     if (z.art == Szenenart::Ebene3Punkte && IstEbenePar(z.SzeneEbenePar))
-        sicherungEbene_ =
-            SicherungEbene{z.SzeneDreieck.A, z.SzeneDreieck.B, z.SzeneDreieck.C, z.SzeneEbenePar};
+        planeBackup_ =
+            PlaneBackup{z.SzeneDreieck.A, z.SzeneDreieck.B, z.SzeneDreieck.C, z.SzeneEbenePar};
 }
 
-void SheetEditing::editierfehler() {
-    meldungen_.piep();
-    meldungen_.fehlerBox(meldung::Editierfehler);
+void SheetEditing::editError() {
+    meldungen_.beep();
+    meldungen_.errorBox(meldung::Editierfehler);
 }
 
-bool SheetEditing::geradeNeuBauen() {
+bool SheetEditing::rebuildLine() {
     TStrecke& pq = szene_.SzeneStrecke;
     TGerade g = szene_.SzeneGerade;
     Gerade_durch_2_Punkte(pq.A, pq.B, g);
     if (IstGerade(g)) {
         szene_.SzeneGerade = g;
-        sicherungGerade_ = SicherungGerade{pq.A, pq.B, g};
+        lineBackup_ = LineBackup{pq.A, pq.B, g};
         return true;
     }
-    if (sicherungGerade_) {
-        pq.A = sicherungGerade_->P;
-        pq.B = sicherungGerade_->Q;
-        szene_.SzeneGerade = sicherungGerade_->g;
+    if (lineBackup_) {
+        pq.A = lineBackup_->P;
+        pq.B = lineBackup_->Q;
+        szene_.SzeneGerade = lineBackup_->g;
     }
     return false;
 }
 
-bool SheetEditing::ebeneNeuBauen() {
+bool SheetEditing::rebuildPlane() {
     TDreieck& abc = szene_.SzeneDreieck;
     TEbene E = szene_.SzeneEbenePar;
     Ebene_durch_3_Punkte(abc.A, abc.B, abc.C, E);
@@ -70,19 +70,19 @@ bool SheetEditing::ebeneNeuBauen() {
     E.Farbe = abc.Farbe;
     if (IstEbenePar(E)) {
         szene_.SzeneEbenePar = E;
-        sicherungEbene_ = SicherungEbene{abc.A, abc.B, abc.C, E};
+        planeBackup_ = PlaneBackup{abc.A, abc.B, abc.C, E};
         return true;
     }
-    if (sicherungEbene_) {
-        abc.A = sicherungEbene_->A;
-        abc.B = sicherungEbene_->B;
-        abc.C = sicherungEbene_->C;
-        szene_.SzeneEbenePar = sicherungEbene_->E;
+    if (planeBackup_) {
+        abc.A = planeBackup_->A;
+        abc.B = planeBackup_->B;
+        abc.C = planeBackup_->C;
+        szene_.SzeneEbenePar = planeBackup_->E;
     }
     return false;
 }
 
-bool SheetEditing::kugelNeuBauen() {
+bool SheetEditing::rebuildSphere() {
     const TViereck& p = szene_.SzeneTetraeder;
     bool geloest = false;
     TKugel K = szene_.SzeneKugel;
@@ -103,22 +103,22 @@ void SheetEditing::Neue_Berechnung() {
     case Szenenart::Kugel4Punkte:
         // There is no earlier sphere to fall back to: the changed points stay, the sheet stays
         // empty until the next click or task.
-        if (!kugelNeuBauen()) {
+        if (!rebuildSphere()) {
             sheet_.loeschen();
-            meldungen_.piep();
-            editierfehler();
+            meldungen_.beep();
+            editError();
         }
         return;
     case Szenenart::Gerade2Punkte:
-        if (!geradeNeuBauen()) {
+        if (!rebuildLine()) {
             Bericht_schreiben(sheet_, szene_);
-            return editierfehler();
+            return editError();
         }
         break;
     case Szenenart::Ebene3Punkte:
-        if (!ebeneNeuBauen()) {
+        if (!rebuildPlane()) {
             Bericht_schreiben(sheet_, szene_);
-            return editierfehler();
+            return editError();
         }
         break;
     default:

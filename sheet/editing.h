@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-class Meldungen;
+class Messages;
 class Sheet;
 
 // --- Hit tests. All bounds are inclusive, so a click on the boundary between two numbers
@@ -19,16 +19,16 @@ class Sheet;
 // A point written as name(x/y/z) on one line: the click must lie in [y, unten] (unten is
 // normally y + 20); then [x1, x2] is the first coordinate (the name included), [x2, x3] the
 // second and [x3, x3 + 20] the third.
-bool PunktKlick(TPunkt& P, const PunktAnker& a, bool links, int X, int Y, int unten);
+bool PunktKlick(TPunkt& P, const PointAnchor& a, bool links, int X, int Y, int unten);
 // The lowest line a click may hit for point line `i` of the anchors: y + 20, but not below the
 // top of another point line that starts within those 20 pixels (points written on consecutive
 // rows), so that a click on one point never changes the point above it as well.
-int PunktUnterkante(const Ankerbuch& anker, int i);
+int PunktUnterkante(const Anchors& anker, int i);
 // A vector written as a column: the click must lie in [links, rechts]; then rows
 // [y0, y1], [y1, y2] and [y2, y2 + 13] are the three components.
-bool SpalteKlick(TPunkt& V, const SpaltenAnker& a, bool links, int X, int Y);
+bool SpalteKlick(TPunkt& V, const ColumnAnchor& a, bool links, int X, int Y);
 // One number in a rectangle, changed by 1.
-bool FeldKlick(double& wert, const FeldAnker& a, bool links, int X, int Y);
+bool FeldKlick(double& wert, const FieldAnchor& a, bool links, int X, int Y);
 // A plane point written as name(x/y): Y in [oben, unten]; X in [x1, x2] changes x, X in
 // (x2, x2 + 30] changes y, each by 1.
 bool PaarKlick(double& x, double& y, const PaarAnker& a, bool links, int X, int Y);
@@ -37,7 +37,7 @@ bool PaarKlick(double& x, double& y, const PaarAnker& a, bool links, int X, int 
 // in place and nothing else (the dialogs' remembered texts stay as they were typed).
 class SheetEditing {
 public:
-    SheetEditing(Szene& szene, Sheet& sheet, Meldungen& meldungen);
+    SheetEditing(Szene& szene, Sheet& sheet, Messages& meldungen);
 
     // A mouse button went down on the sheet's picture at (X, Y) in picture pixels (scroll offset
     // included). The click is tested against the anchors as they stood when it arrived, every
@@ -54,7 +54,7 @@ public:
     // Takes the current points and derived line or plane as the backup that an invalid change
     // falls back to, when they are valid. Every click does this before it changes anything, so
     // the objects that the hand-over stored are the backup of the very first click.
-    void Sicherungen_merken();
+    void takeBackups();
 
     // Asks the drawing window to redraw the scene (plane tasks included: their click editing
     // goes through their kind's row like every other task's).
@@ -65,23 +65,23 @@ public:
     std::function<void(const TViereck&, const TKugel&)> Kugel4Punkte_uebergeben;
 
 private:
-    bool geradeNeuBauen(); // false: invalid, the backup was restored
-    bool ebeneNeuBauen();  // false: invalid, the backup was restored
-    bool kugelNeuBauen();  // false: no sphere through the four points
-    void editierfehler();
+    bool rebuildLine(); // false: invalid, the backup was restored
+    bool rebuildPlane();  // false: invalid, the backup was restored
+    bool rebuildSphere();  // false: no sphere through the four points
+    void editError();
 
-    struct SicherungGerade {
+    struct LineBackup {
         TPunkt P, Q;
         TGerade g;
     };
-    struct SicherungEbene {
+    struct PlaneBackup {
         TPunkt A, B, C;
         TEbene E;
     };
 
     Szene& szene_;
     Sheet& sheet_;
-    Meldungen& meldungen_;
-    std::optional<SicherungGerade> sicherungGerade_;
-    std::optional<SicherungEbene> sicherungEbene_;
+    Messages& meldungen_;
+    std::optional<LineBackup> lineBackup_;
+    std::optional<PlaneBackup> planeBackup_;
 };

@@ -24,7 +24,7 @@ constexpr int PaarY = 30;       // how far right of the start of a plane point's
 
 } // namespace
 
-bool PunktKlick(TPunkt& P, const PunktAnker& a, bool links, int X, int Y, int unten) {
+bool PunktKlick(TPunkt& P, const PointAnchor& a, bool links, int X, int Y, int unten) {
     if (!a.gesetzt || !zwischen(Y, a.y, unten)) return false;
     bool getroffen = false;
     if (zwischen(X, a.x1, a.x2)) {
@@ -42,15 +42,15 @@ bool PunktKlick(TPunkt& P, const PunktAnker& a, bool links, int X, int Y, int un
     return getroffen;
 }
 
-int PunktUnterkante(const Ankerbuch& anker, int i) {
-    const PunktAnker& a = anker.punkt[i];
+int PunktUnterkante(const Anchors& anker, int i) {
+    const PointAnchor& a = anker.punkt[i];
     long long unten = static_cast<long long>(a.y) + PunktZeile;
-    for (const PunktAnker& b : anker.punkt)
+    for (const PointAnchor& b : anker.punkt)
         if (b.gesetzt && b.y > a.y) unten = std::min<long long>(unten, b.y);
     return static_cast<int>(unten);
 }
 
-bool SpalteKlick(TPunkt& V, const SpaltenAnker& a, bool links, int X, int Y) {
+bool SpalteKlick(TPunkt& V, const ColumnAnchor& a, bool links, int X, int Y) {
     if (!a.gesetzt || !zwischen(X, a.links, a.rechts)) return false;
     bool getroffen = false;
     if (zwischen(Y, a.y0, a.y1)) {
@@ -68,7 +68,7 @@ bool SpalteKlick(TPunkt& V, const SpaltenAnker& a, bool links, int X, int Y) {
     return getroffen;
 }
 
-bool FeldKlick(double& wert, const FeldAnker& a, bool links, int X, int Y) {
+bool FeldKlick(double& wert, const FieldAnchor& a, bool links, int X, int Y) {
     if (!a.gesetzt || !zwischen(X, a.links, a.rechts) || !zwischen(Y, a.oben, a.unten))
         return false;
     wert += schritt(links);

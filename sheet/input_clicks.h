@@ -8,7 +8,7 @@
 
 class InputClicks {
 public:
-    InputClicks(const Ankerbuch& anker, bool links, int X, int Y)
+    InputClicks(const Anchors& anker, bool links, int X, int Y)
         : anker_(anker), links_(links), X_(X), Y_(Y) {}
 
     void punkt(int i, TPunkt& P);
@@ -38,7 +38,7 @@ public:
 private:
     void note(bool hit) { hit_ = hit_ || hit; }
 
-    const Ankerbuch& anker_;
+    const Anchors& anker_;
     bool links_;
     int X_, Y_;
     bool hit_ = false;

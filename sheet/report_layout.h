@@ -15,11 +15,11 @@ inline int zeile(const Sheet& s, int y, int n) {
 
 // x moved right by the width of text.
 inline int rechtsVon(const Sheet& s, int x, const std::string& text) {
-    return plus_int(x, s.textBreite(text));
+    return plus_int(x, s.textWidth(text));
 }
 
 // An input point in the highlight colour (dark red), the colour set back to black afterwards.
-inline void eingabePunkt(Sheet& s, const TPunkt& P, int x, PunktAnker* anker, int y) {
+inline void eingabePunkt(Sheet& s, const TPunkt& P, int x, PointAnchor* anker, int y) {
     s.Schriftfarbe(farbe::Dunkelrot);
     s.Punkt_ausgeben(P, x, anker, y);
     s.Schriftfarbe(farbe::Schwarz);
@@ -28,7 +28,7 @@ inline void eingabePunkt(Sheet& s, const TPunkt& P, int x, PunktAnker* anker, in
 // label on the middle row of a column vector that starts at (x, y), the column right after it;
 // returns the x where the next item of the row starts.
 inline int spalteMitText(Sheet& s, const std::string& label, const TPunkt& v, int x, int y,
-                         SpaltenAnker* anker = nullptr) {
+                         ColumnAnchor* anker = nullptr) {
     s.Outtext(x, zeile(s, y, 1), label);
     const int sx = rechtsVon(s, x, label);
     int w = 0;

@@ -37,16 +37,16 @@ inline void normal(Sheet& s) {
 }
 
 // The anchors of sphere `index` in the form the task gave it, or null for the other form.
-inline SpaltenAnker* ankerM(Sheet& s, KugelGegeben g, int index) {
+inline ColumnAnchor* ankerM(Sheet& s, KugelGegeben g, int index) {
     return g == KugelGegeben::Mittelpunktsform ? &s.anker.kugelM[index] : nullptr;
 }
-inline FeldAnker* ankerR(Sheet& s, KugelGegeben g, int index) {
+inline FieldAnchor* ankerR(Sheet& s, KugelGegeben g, int index) {
     return g == KugelGegeben::Mittelpunktsform ? &s.anker.kugelR[index] : nullptr;
 }
-inline SpaltenAnker* ankerA(Sheet& s, KugelGegeben g, int index) {
+inline ColumnAnchor* ankerA(Sheet& s, KugelGegeben g, int index) {
     return g == KugelGegeben::Vektorform ? &s.anker.kugelA[index] : nullptr;
 }
-inline FeldAnker* ankerC(Sheet& s, KugelGegeben g, int index) {
+inline FieldAnchor* ankerC(Sheet& s, KugelGegeben g, int index) {
     return g == KugelGegeben::Vektorform ? &s.anker.kugelC[index] : nullptr;
 }
 

@@ -52,7 +52,7 @@ std::string summenText(std::initializer_list<std::pair<double, const TPunkt*>> t
 
 } // namespace
 
-void Vector_darst_ausgeben(Sheet& s, const TPunkt& v, int x, int y, SpaltenAnker* anker) {
+void Vector_darst_ausgeben(Sheet& s, const TPunkt& v, int x, int y, ColumnAnchor* anker) {
     report::spalteMitText(s, v.Name + " = ", v, x, y, anker);
 }
 

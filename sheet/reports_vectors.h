@@ -4,7 +4,7 @@
 #include "sheet/sheet.h"
 
 // middle row v.Name + " = ", then the column of v.
-void Vector_darst_ausgeben(Sheet& s, const TPunkt& v, int x, int y, SpaltenAnker* anker = nullptr);
+void Vector_darst_ausgeben(Sheet& s, const TPunkt& v, int x, int y, ColumnAnchor* anker = nullptr);
 void Ergebnis_SkalarProdukt(Sheet& s, const TPunkt& p, const TPunkt& q, int x, int& y);
 void Ergebnis_VektorProdukt(Sheet& s, const TPunkt& p, const TPunkt& q, int x, int& y);
 void Ergebnis_SpatProdukt(Sheet& s, const TPunkt& p, const TPunkt& q, const TPunkt& r, int x,

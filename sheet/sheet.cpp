@@ -39,10 +39,10 @@ Sheet::Sheet(int breite, int hoehe, const bool& farbig)
 
 void Sheet::setGroesse(int breite, int hoehe) {
     bild_ = leeresBild(breite, hoehe);
-    meldeAenderung();
+    notifyChange();
 }
 
-void Sheet::leinwandZuruecksetzen() {
+void Sheet::resetCanvas() {
     schriftfarbe_ = farbe::Schwarz;
     schrift_ = QFont(QStringLiteral("Courier New"));
     schrift_.setFixedPitch(true);
@@ -58,7 +58,7 @@ void Sheet::leinwandZuruecksetzen() {
 }
 
 void Sheet::loeschen() {
-    leinwandZuruecksetzen();
+    resetCanvas();
     bild_.fill(Qt::white);
     protokoll_.clear();
     anker.leeren();
@@ -66,21 +66,21 @@ void Sheet::loeschen() {
     Outtext(4, 1, "Ergebnisse:");
 }
 
-void Sheet::meldeAenderung() const {
+void Sheet::notifyChange() const {
     if (geaendert) geaendert();
 }
 
-int Sheet::textBreite(const std::string& text) const {
+int Sheet::textWidth(const std::string& text) const {
     return QFontMetrics(schrift_, &bild_).horizontalAdvance(qtext(text));
 }
 
-int Sheet::textHoehe(const std::string& /*text*/) const {
+int Sheet::textHeight(const std::string& /*text*/) const {
     // The height of the font's cell, as the canvas reports it for any single-line text.
     return QFontMetrics(schrift_, &bild_).height();
 }
 
 int Sheet::h() const {
-    return textHoehe("M");
+    return textHeight("M");
 }
 
 void Sheet::Gety(int& y) const {
@@ -120,7 +120,7 @@ void Sheet::Outtext(int x, int y, const std::string& text) {
     }
     letztesY_ = y;
     protokoll_.push_back(SheetText{x, y, text, schriftfarbe_});
-    meldeAenderung();
+    notifyChange();
 }
 
 void Sheet::Outtextln(int x, int& y, const std::string& text) {
@@ -128,19 +128,19 @@ void Sheet::Outtextln(int x, int& y, const std::string& text) {
     next_zeile(y);
 }
 
-void Sheet::Punkt_ausgeben(const TPunkt& P, int x, PunktAnker* anker, int y) {
+void Sheet::Punkt_ausgeben(const TPunkt& P, int x, PointAnchor* anker, int y) {
     const std::string xs = ZahlText(P.x), ys = ZahlText(P.y), zs = ZahlText(P.z);
     Outtext(x, y, P.Name + "(" + xs + "/" + ys + "/" + zs + ")");
     if (anker) {
         anker->x1 = x;
-        anker->x2 = plus_int(x, textBreite(P.Name + "(" + xs));
-        anker->x3 = plus_int(x, textBreite(P.Name + "(" + xs + "/" + ys + "/"));
+        anker->x2 = plus_int(x, textWidth(P.Name + "(" + xs));
+        anker->x3 = plus_int(x, textWidth(P.Name + "(" + xs + "/" + ys + "/"));
         anker->y = y;
         anker->gesetzt = true;
     }
 }
 
-void Sheet::Vector_ausgeben(const TPunkt& V, int x, int& w, SpaltenAnker* anker, int y) {
+void Sheet::Vector_ausgeben(const TPunkt& V, int x, int& w, ColumnAnchor* anker, int y) {
     const TSpaltenText s = SpaltenText(V);
     w = static_cast<int>(s.x.size()) + 4;
     int zeile = y;
@@ -152,7 +152,7 @@ void Sheet::Vector_ausgeben(const TPunkt& V, int x, int& w, SpaltenAnker* anker,
     if (anker) {
         const int hh = h();
         anker->links = x;
-        anker->rechts = plus_int(x, textBreite(" " + s.x + " "));
+        anker->rechts = plus_int(x, textWidth(" " + s.x + " "));
         anker->y0 = y;
         anker->y1 = plus_int(y, hh);
         anker->y2 = plus_int(y, mal_int(2, hh));

@@ -49,16 +49,16 @@ public:
     void Outtext(int x, int y, const std::string& text);
     void Outtextln(int x, int& y, const std::string& text);
     // name(x/y/z) at (x, y); anker may be null (not editable).
-    void Punkt_ausgeben(const TPunkt& P, int x, PunktAnker* anker, int y);
+    void Punkt_ausgeben(const TPunkt& P, int x, PointAnchor* anker, int y);
     // The vector as a bracketed column of three rows from (x, y); w := column width in characters.
-    void Vector_ausgeben(const TPunkt& V, int x, int& w, SpaltenAnker* anker, int y);
+    void Vector_ausgeben(const TPunkt& V, int x, int& w, ColumnAnchor* anker, int y);
     // Font colour c in colour mode, black otherwise.
     void Schriftfarbe(TFarbe c);
 
     // Canvas measurements in the current font.
-    int textBreite(const std::string& text) const;
-    int textHoehe(const std::string& text) const;
-    int breiteM() const { return textBreite("M"); }
+    int textWidth(const std::string& text) const;
+    int textHeight(const std::string& text) const;
+    int breiteM() const { return textWidth("M"); }
     // The canvas font as it stands (set by loeschen).
     const QFont& schrift() const { return schrift_; }
     // The current font colour (black whenever the colour mode is off).
@@ -75,12 +75,12 @@ public:
     // a window showing it can repaint.
     std::function<void()> geaendert;
 
-    Ankerbuch anker;   // input-number anchors of the current report
+    Anchors anker;   // input-number anchors of the current report
     std::string dText; // the text of the last plane constant written with box
 
 private:
-    void leinwandZuruecksetzen();
-    void meldeAenderung() const;
+    void resetCanvas();
+    void notifyChange() const;
 
     QImage bild_;
     QFont schrift_;

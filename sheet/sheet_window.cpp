@@ -47,7 +47,7 @@ TErgebnisDLG::TErgebnisDLG(Sheet& sheet, QWidget* parent)
     setPalette(pal);
     setWidgetResizable(false);
     setWidget(bild_);
-    sheet_.geaendert = [this] { bildGeaendert(); };
+    sheet_.geaendert = [this] { pictureChanged(); };
 }
 
 TErgebnisDLG::~TErgebnisDLG() {
@@ -64,7 +64,7 @@ void TErgebnisDLG::setzeGeometrie(int links, int oben, int breite, int hoehe) {
     sheet_.loeschen();
 }
 
-void TErgebnisDLG::bildGeaendert() {
+void TErgebnisDLG::pictureChanged() {
     if (bild_->size() != sheet_.bild().size()) bild_->setFixedSize(sheet_.bild().size());
     bild_->update();
 }

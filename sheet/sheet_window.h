@@ -29,7 +29,7 @@ public:
     std::function<void(bool links, int x, int y)> mausGedrueckt;
 
 private:
-    void bildGeaendert();
+    void pictureChanged();
 
     Sheet& sheet_;
     QWidget* bild_;

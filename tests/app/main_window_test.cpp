@@ -22,7 +22,7 @@
 
 namespace {
 
-using E = RecordingMeldungen::Eintrag;
+using E = RecordingMessages::Eintrag;
 using Pfad = std::vector<std::string>;
 std::vector<E> zweiKaesten(const std::string& text) {
     return {{"piep", ""}, {"fehler", meldung::Eingabefehler}, {"ausnahme", text}};
@@ -30,7 +30,7 @@ std::vector<E> zweiKaesten(const std::string& text) {
 
 class Hauptfenster : public ::testing::Test {
 protected:
-    RecordingMeldungen m;
+    RecordingMessages m;
     Programm p{m};
     std::unique_ptr<TForm1> form = std::make_unique<TForm1>(p);
     std::vector<std::string> geoeffnet; // dialogs opened by tasks

@@ -17,7 +17,7 @@
 namespace {
 
 TEST(SheetClick, APressOnTheSheetChangesTheSceneButNotTheRememberedTexts) {
-    RecordingMeldungen m;
+    RecordingMessages m;
     Programm p{m};
     auto form = std::make_unique<TForm1>(p);
     form->resize(1000, 700);
@@ -30,7 +30,7 @@ TEST(SheetClick, APressOnTheSheetChangesTheSceneButNotTheRememberedTexts) {
     const auto gemerkt = p.eingaben.point;
 
     // The middle of the second coordinate, in picture pixels.
-    const PunktAnker a = p.sheet.anker.punkt[0];
+    const PointAnchor a = p.sheet.anker.punkt[0];
     ASSERT_TRUE(a.gesetzt);
     const QPointF wo((a.x2 + a.x3) / 2, a.y + 5);
     for (Qt::MouseButton knopf : {Qt::LeftButton, Qt::LeftButton, Qt::RightButton}) {

@@ -16,7 +16,7 @@
 #include <vector>
 
 struct TaskFixture : ::testing::Test {
-    RecordingMeldungen m;
+    RecordingMessages m;
     ViewState view;
     Optionen optionen;
     Szene szene;

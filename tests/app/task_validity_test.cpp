@@ -140,7 +140,7 @@ TEST_F(TaskValidity, FailedInputTestGivesBeepsAndErrorBoxAndChangesNothing) {
         const Stand davor = stand();
         EXPECT_EQ(run(f.handler, felder(f.ungueltig)), TaskOutcome::Rejected);
         EXPECT_EQ(stand(), davor);
-        std::vector<RecordingMeldungen::Eintrag> erwartet(hat(f, 'b') ? 2 : 1, {"piep", ""});
+        std::vector<RecordingMessages::Eintrag> erwartet(hat(f, 'b') ? 2 : 1, {"piep", ""});
         erwartet.push_back({"fehler", meldung::Eingabefehler});
         EXPECT_EQ(m.eintraege, erwartet);
     }

@@ -21,7 +21,7 @@ struct Picture {
     Szene szene;
     Optionen optionen;
     RecordingCanvas canvas;
-    Zeichner z{canvas, view, optionen};
+    DrawContext z{canvas, view, optionen};
     int optionsChanged = 0;
     int zeroCrossProducts = 0;
 

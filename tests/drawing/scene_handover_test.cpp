@@ -17,7 +17,7 @@ struct Headless {
     Picture bild;
     bool farbig = true;
     Sheet sheet{600, 2000, farbig};
-    RecordingMeldungen meldungen;
+    RecordingMessages meldungen;
     int redraws = 0;
     // The scene kind and the number of boxes shown at the last redraw request.
     Szenenart artAtRedraw = Szenenart::keine;
@@ -73,7 +73,7 @@ TEST(SceneHandover, ZeroVectorProductShowsTheClearedDrawingAndTheBox) {
     t.h.Kugel_uebergeben(kugel({2, 3, 1}, 4, Gelb));
     t.redraws = 0;
     t.h.Vektorprodukt_Uebergeben(punkt(1, 2, 3, Gelb, "p"), punkt(2, 4, 6, Lime, "q"));
-    EXPECT_EQ(t.meldungen.eintraege, (std::vector<RecordingMeldungen::Eintrag>{
+    EXPECT_EQ(t.meldungen.eintraege, (std::vector<RecordingMessages::Eintrag>{
                                          {"abbrechen", meldung::Vektorprodukt_Null}}));
     // The only redraw request comes before the box, for the cleared drawing (the sphere must
     // not stay on screen); the vector scene asks for none. The scene is marked and reported

@@ -17,7 +17,7 @@ struct PainterFixture {
     ViewState view;
     Szene szene;
     Optionen optionen;
-    RecordingMeldungen meldungen;
+    RecordingMessages meldungen;
     std::optional<ScenePainter> painter{std::in_place, view, szene, optionen, meldungen};
     RecordingCanvas canvas;
 
@@ -87,7 +87,7 @@ TEST(ScenePainter, ZeroVectorProductMessageQueuedOnce) {
     EXPECT_TRUE(f.meldungen.eintraege.empty());
     EXPECT_EQ(f.szene.art, Szenenart::keine);
     f.paint();
-    EXPECT_EQ(f.meldungen.eintraege, (std::vector<RecordingMeldungen::Eintrag>{
+    EXPECT_EQ(f.meldungen.eintraege, (std::vector<RecordingMessages::Eintrag>{
                                          {"abbrechen", meldung::Vektorprodukt_Null}}));
 }
 

@@ -28,7 +28,7 @@ struct Window {
     ViewState view;
     Optionen optionen;
     Szene szene;
-    RecordingMeldungen meldungen;
+    RecordingMessages meldungen;
     TZeichnungsDlg dlg{view, optionen, szene, meldungen};
 
     Window() { dlg.placeAt(0, 0, 584); }
@@ -234,7 +234,7 @@ TEST(DrawingWindow, PaintsBackgroundThenTheHook) {
     int calls = 0;
     w.dlg.setPaintHook3d([&](Canvas& c) {
         ++calls;
-        Zeichner z{c, w.view, w.optionen};
+        DrawContext z{c, w.view, w.optionen};
         Zeichne_koordinatensystem(z, farbe::Weiss);
     });
     w.pressOn("Shape6"); // white background, black drawing
@@ -270,7 +270,7 @@ TEST(QtCanvas, PaintsOnAnImage) {
         QPainter painter(&image);
         QtCanvas canvas(painter);
         paintBackground(canvas, view);
-        Zeichner z{canvas, view, optionen};
+        DrawContext z{canvas, view, optionen};
         Zeichne_koordinatensystem(z, farbe::Weiss);
         PunktZeichnen(z, punkt(0, 5, 0, farbe::Rot, "P"));
         canvas.setPixel(20, 20, farbe::Lime);

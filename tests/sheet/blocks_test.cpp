@@ -35,7 +35,7 @@ struct BlockTest : ::testing::Test {
 } // namespace
 
 TEST_F(BlockTest, ParameterFormsAdvancePastTheOperatorBlank) {
-    SpaltenAnker p, u;
+    ColumnAnchor p, u;
     Gerade_ausgeben(s, gerade(punkt(1, 2, 3), punkt(0, 0, 1), "g:"), 4, 14, &p, &u);
     EXPECT_EQ(s.zeilen(), (Zeilen{" Ergebnisse:", "        | 1 |     | 0 |",
                                   " g: x = | 2 | + r | 0 |", "        | 3 |     | 1 |"}));
@@ -44,7 +44,7 @@ TEST_F(BlockTest, ParameterFormsAdvancePastTheOperatorBlank) {
     // The plane is written black even when a colour was chosen.
     s.loeschen();
     s.Schriftfarbe(farbe::Rot);
-    SpaltenAnker a[3];
+    ColumnAnchor a[3];
     EbeneParameter_ausgeben(s, {punkt(1, 2, 3), punkt(1, 0, 0), punkt(0, 1, -2), 0, "E: "}, 4, 14,
                             a);
     EXPECT_EQ(s.zeilen()[2], " E: x = | 2 | + r | 0 | + s |  1 |");
@@ -53,8 +53,8 @@ TEST_F(BlockTest, ParameterFormsAdvancePastTheOperatorBlank) {
 }
 
 TEST_F(BlockTest, NormalenFormWritesDWithoutSignFolding) {
-    SpaltenAnker n;
-    FeldAnker d;
+    ColumnAnchor n;
+    FieldAnchor d;
     EbeneNormalenForm_ausgeben(s, ebene(punkt(1, 2, 3), -6), 4, 14, &n, &d);
     EXPECT_EQ(s.zeilen()[2], " E: | 2 |x - -6 = 0");
     EXPECT_EQ(std::tie(n.links, n.rechts), std::make_tuple(25, 46));
@@ -69,8 +69,8 @@ TEST_F(BlockTest, NormalenFormWritesDWithoutSignFolding) {
 }
 
 TEST_F(BlockTest, SphereFormsRaiseTheExponents) {
-    SpaltenAnker m;
-    FeldAnker r;
+    ColumnAnchor m;
+    FieldAnchor r;
     Kugel_Mittelpunktsform_ausgeben(s, {punkt(1, 2, 3), 2, "K: ", 0}, 4, y, &m, &r);
     EXPECT_EQ(s.zeilen(), (Zeilen{" Ergebnisse:", " In Mittelpunktsform:", "          | 1 | 2   2",
                                   " K: ( x - | 2 |) = 2", "          | 3 |"}));
@@ -80,8 +80,8 @@ TEST_F(BlockTest, SphereFormsRaiseTheExponents) {
 
     s.loeschen();
     y = 14;
-    SpaltenAnker a;
-    FeldAnker c;
+    ColumnAnchor a;
+    FieldAnchor c;
     TKugelV V{punkt(2, 4, 6), -10, "K: ", 0};
     Kugel_Vektorform_ausgeben(s, V, 4, y, &a, &c);
     EXPECT_EQ(s.zeilen(), (Zeilen{" Ergebnisse:", " In Vektorform:", "     2  | 2 |",

@@ -24,15 +24,15 @@ struct Ort {
 
 // The middle of coordinate k (0..2) of a point line (the third 3 pixels right of its start), of
 // row k of a column, of a field.
-Ort punktOrt(const PunktAnker& a, int k) {
+Ort punktOrt(const PointAnchor& a, int k) {
     const int X[3] = {(a.x1 + a.x2) / 2, (a.x2 + a.x3) / 2, a.x3 + 3};
     return {X[k], a.y + 5};
 }
-Ort spaltenOrt(const SpaltenAnker& a, int k) {
+Ort spaltenOrt(const ColumnAnchor& a, int k) {
     const int oben[4] = {a.y0, a.y1, a.y2, a.y3};
     return {(a.links + a.rechts) / 2, (oben[k] + oben[k + 1]) / 2};
 }
-Ort feldOrt(const FeldAnker& a) {
+Ort feldOrt(const FieldAnchor& a) {
     return {(a.links + a.rechts) / 2, (a.oben + a.unten) / 2};
 }
 
@@ -82,7 +82,7 @@ struct Editing : ::testing::Test {
     bool farbig = true;
     Sheet s{1400, 6000, farbig};
     Szene z;
-    RecordingMeldungen m;
+    RecordingMessages m;
     SheetEditing e{z, s, m};
     int neuGezeichnet = 0;
 
@@ -99,7 +99,7 @@ struct Editing : ::testing::Test {
     void rechts(Ort o) { e.Image1MouseDown(false, o.X, o.Y); }
 };
 
-const std::vector<RecordingMeldungen::Eintrag> Editierbox = {{"piep", ""},
+const std::vector<RecordingMessages::Eintrag> Editierbox = {{"piep", ""},
                                                              {"fehler", meldung::Editierfehler}};
 
 TEST_F(Editing, PointLineChangesTheClickedCoordinateWithInclusiveBounds) {
@@ -108,7 +108,7 @@ TEST_F(Editing, PointLineChangesTheClickedCoordinateWithInclusiveBounds) {
     const SheetText* t = berichttest::finde(s, "P(1/2/5)");
     ASSERT_TRUE(t);
     // The "2": one character wide, right of "P(1/".
-    const Ort zwei{t->x + s.textBreite("P(1/") + s.breiteM() / 2, t->y + s.h() / 2};
+    const Ort zwei{t->x + s.textWidth("P(1/") + s.breiteM() / 2, t->y + s.h() / 2};
     links(zwei);
     EXPECT_TRUE(gleich(z.SzenePunkt, 1, 3, 5));
     EXPECT_TRUE(hatText(s, "P(1/3/5)") && !hatText(s, "P(1/2/5)"));
@@ -120,12 +120,12 @@ TEST_F(Editing, PointLineChangesTheClickedCoordinateWithInclusiveBounds) {
     links({t->x + 1, t->y + 1}); // the name belongs to the first coordinate
     EXPECT_TRUE(gleich(z.SzenePunkt, 2, 1, 5));
     // The boundary between x and y is the first "/": both change.
-    links({t->x + s.textBreite("P(2"), t->y});
+    links({t->x + s.textWidth("P(2"), t->y});
     EXPECT_TRUE(gleich(z.SzenePunkt, 3, 2, 5));
 
     // 20 pixels below the line's top and right of the third coordinate's start still hit, 21 do
     // not; the task is recomputed anyway.
-    const int x3 = t->x + s.textBreite("P(3/2/");
+    const int x3 = t->x + s.textWidth("P(3/2/");
     ASSERT_EQ(s.anker.punkt[0].x3, x3);
     links({x3 + 1, t->y + 20});
     links({x3 + 20, t->y});
@@ -139,7 +139,7 @@ TEST_F(Editing, PointLineChangesTheClickedCoordinateWithInclusiveBounds) {
 TEST_F(Editing, PointsOnConsecutiveRowsAreHitOneAtATime) {
     z = welt(); // A(3/0/0), B(0/5/0), C(0/0/6), D(-1/-1/0)
     zeigen(Szenenart::Tetraeder);
-    const PunktAnker a = s.anker.punkt[0], b = s.anker.punkt[1], d = s.anker.punkt[3];
+    const PointAnchor a = s.anker.punkt[0], b = s.anker.punkt[1], d = s.anker.punkt[3];
     ASSERT_EQ(b.y, a.y + s.h());
     // Inside B's row, within 20 pixels of A's top: only B changes.
     links({(b.x1 + b.x2) / 2, b.y + 1});
@@ -154,7 +154,7 @@ TEST_F(Editing, PointsOnConsecutiveRowsAreHitOneAtATime) {
 TEST_F(Editing, ColumnRowsAndTheThirdRowsReach) {
     z.SzeneGerade = {punkt(1, 2, 3), punkt(4, 5, 6), farbe::Gelb, "g:"};
     zeigen(Szenenart::Gerade);
-    const SpaltenAnker r = s.anker.gerade[0][1];
+    const ColumnAnchor r = s.anker.gerade[0][1];
     ASSERT_TRUE(r.gesetzt);
     links({r.rechts, r.y2 + 13});
     links({r.rechts, r.y2 + 14});
@@ -244,7 +244,7 @@ TEST_F(Editing, SphereThroughFourPointsIsHandedOverAgainOrLeftEmpty) {
     }
     EXPECT_TRUE(gleich(z.SzeneTetraeder.C, 0, 0, 0));
     EXPECT_EQ(uebergeben.size(), 6u);
-    const std::vector<RecordingMeldungen::Eintrag> zweiPiep = {
+    const std::vector<RecordingMessages::Eintrag> zweiPiep = {
         {"piep", ""}, {"piep", ""}, {"fehler", meldung::Editierfehler}};
     EXPECT_EQ(m.eintraege, zweiPiep);
     EXPECT_EQ(berichttest::texte(s), std::vector<std::string>{"Ergebnisse:"});
@@ -291,7 +291,7 @@ TEST_F(Editing, AZeroDirectionReachesTheErrorAndTheNextClickWorks) {
 // row 2; "e0.2.1" parameter plane 0, column 2, row 1; "n1.0" normal 1, row 0; "d1" constant 1;
 // "m0.1" centre 0, row 1; "r0" radius 0; "a1.0" vector-form sphere 1, row 0; "c1" its constant;
 // "v2.0" vector 2, row 0.
-Ort ort(const Ankerbuch& a, const std::string& wo) {
+Ort ort(const Anchors& a, const std::string& wo) {
     int n[3] = {0, 0, 0};
     std::sscanf(wo.c_str() + 1, "%d.%d.%d", &n[0], &n[1], &n[2]);
     const char k = wo[0];

@@ -16,7 +16,7 @@ struct Dreieck2Blatt {
     bool farbig = true;
     Sheet sheet{1200, 1600, farbig};
     Szene szene;
-    RecordingMeldungen m;
+    RecordingMessages m;
     SheetEditing editing{szene, sheet, m};
 
     explicit Dreieck2Blatt(TPunkt2 A, TPunkt2 B, TPunkt2 C) {

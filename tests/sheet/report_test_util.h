@@ -125,14 +125,14 @@ inline char zeichenBei(const Sheet& s, int X, int Y) {
 // last character of that component); in a field, its left edge (the number's first character);
 // in a point line, the last character of the first coordinate, the character after the first
 // "/" and the first character of the third coordinate.
-inline char inSpalte(const Sheet& s, const SpaltenAnker& a, int zeile) {
+inline char inSpalte(const Sheet& s, const ColumnAnchor& a, int zeile) {
     const int oben[3] = {a.y0, a.y1, a.y2};
     return zeichenBei(s, a.rechts - 1, oben[zeile] + s.h() / 2);
 }
-inline char imFeld(const Sheet& s, const FeldAnker& a) {
+inline char imFeld(const Sheet& s, const FieldAnchor& a) {
     return zeichenBei(s, a.links + 1, (a.oben + a.unten) / 2);
 }
-inline std::string imPunkt(const Sheet& s, const PunktAnker& a) {
+inline std::string imPunkt(const Sheet& s, const PointAnchor& a) {
     const int y = a.y + s.h() / 2;
     return {zeichenBei(s, a.x2 - 1, y), zeichenBei(s, a.x2 + 8, y), zeichenBei(s, a.x3 + 1, y)};
 }

@@ -82,7 +82,7 @@ TEST(Sheet, TextCursorAdvancesByTheHeightOfM) {
 TEST(Sheet, PunktAusgebenAnchorsTheCoordinates) {
     bool farbig = true;
     Sheet s(400, 100, farbig);
-    PunktAnker a;
+    PointAnchor a;
     s.Punkt_ausgeben(punkt(1, 2, 3, 0, "M1"), 10, &a, 20);
     EXPECT_EQ(s.protokoll().back().text, "M1(1/2/3)");
     // x2 = 10 + 4·7 is where the first "/" starts, x3 = 10 + 7·7 the start of the "3".
@@ -96,7 +96,7 @@ TEST(Sheet, PunktAusgebenAnchorsTheCoordinates) {
 TEST(Sheet, VectorAusgebenWritesAnAlignedColumn) {
     bool farbig = true;
     Sheet s(400, 200, farbig);
-    SpaltenAnker a;
+    ColumnAnchor a;
     int w = 0;
     s.Vector_ausgeben(punkt(1, -12.5, 100), 32, w, &a, 50);
     EXPECT_EQ(w, 9);
@@ -119,7 +119,7 @@ TEST(Sheet, PixelArithmeticRaisesOverflowInsteadOfWrapping) {
     EXPECT_EQ(y, INT_MAX - 5);
     y = 0;
     EXPECT_THROW(s.movey(INT_MAX / 6, y), OverflowError);
-    PunktAnker a;
+    PointAnchor a;
     EXPECT_THROW(s.Punkt_ausgeben(punkt(1, 2, 3, 0, "P"), INT_MAX - 10, &a, 0), OverflowError);
     s.Outtext(INT_MAX, INT_MAX, "weit weg"); // clipped, not drawn
     EXPECT_THROW(s.Gety(y), OverflowError);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-struct RecordingMeldungen : Meldungen {
+struct RecordingMessages : Messages {
     struct Eintrag {
         std::string art; // "piep", "fehler", "ausnahme", "abbrechen", "info", "frage"
         std::string text;
@@ -15,12 +15,12 @@ struct RecordingMeldungen : Meldungen {
     std::vector<Eintrag> eintraege;
     bool antwortJa = true; // answer to the next questions
 
-    void piep() override { eintraege.push_back({"piep", ""}); }
-    void fehlerBox(const std::string& t) override { eintraege.push_back({"fehler", t}); }
-    void ausnahmeBox(const std::string& t) override { eintraege.push_back({"ausnahme", t}); }
-    void abbrechenBox(const std::string& t) override { eintraege.push_back({"abbrechen", t}); }
+    void beep() override { eintraege.push_back({"piep", ""}); }
+    void errorBox(const std::string& t) override { eintraege.push_back({"fehler", t}); }
+    void exceptionBox(const std::string& t) override { eintraege.push_back({"ausnahme", t}); }
+    void cancelBox(const std::string& t) override { eintraege.push_back({"abbrechen", t}); }
     void infoBox(const std::string& t) override { eintraege.push_back({"info", t}); }
-    bool frageJaNein(const std::string& t) override {
+    bool askYesNo(const std::string& t) override {
         eintraege.push_back({"frage", t});
         return antwortJa;
     }
