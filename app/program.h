@@ -13,7 +13,7 @@ struct Programm {
     Programm(const Programm&) = delete;
     Programm& operator=(const Programm&) = delete;
 
-    Messages& meldungen;    // every box and beep
+    Messages& meldungen;     // every box and beep
     ViewState ansicht;       // drawing window: origin, units, angles, colours, 2-D mode
     Optionen optionen;       // drawing options set by the tasks and the context menu
     Szene szene;             // the 3-D scene of the last task

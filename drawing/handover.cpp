@@ -53,7 +53,7 @@ void SceneHandover::Tetraeder_uebergeben(const TViereck& t) {
 void SceneHandover::Tetraeder_Ebene_uebergeben(const TViereck& t, const TEbeneNorm& E) {
     optionen_.TetraederKanten = true;
     handOver(Szenenart::TetraederEbene, store(szene_.SzeneTetraeder, t),
-               store(szene_.SzeneEbene, E));
+             store(szene_.SzeneEbene, E));
 }
 
 // --- Lines ---
@@ -64,7 +64,7 @@ void SceneHandover::Gerade_uebergeben(const TGerade& g) {
 
 void SceneHandover::Gerade2Punkte_uebergeben(const TPunkt& A, const TPunkt& B, const TGerade& g) {
     handOver(Szenenart::Gerade2Punkte, store(szene_.SzeneStrecke.A, A),
-               store(szene_.SzeneStrecke.B, B), store(szene_.SzeneGerade, g));
+             store(szene_.SzeneStrecke.B, B), store(szene_.SzeneGerade, g));
 }
 
 void SceneHandover::Gerade_Punkt_uebergeben(const TGerade& g, const TPunkt& P) {
@@ -78,7 +78,7 @@ void SceneHandover::ZweiGeraden_uebergeben(const TGerade& g, const TGerade& h) {
 void SceneHandover::Punkt_ZweiGeraden_uebergeben(const TPunkt& P, const TGerade& g1,
                                                  const TGerade& g2) {
     handOver(Szenenart::PunktZweiGeraden, store(szene_.SzenePunkt, P),
-               store(szene_.SzeneGerade1, g1), store(szene_.SzeneGerade2, g2));
+             store(szene_.SzeneGerade1, g1), store(szene_.SzeneGerade2, g2));
 }
 
 // --- Planes ---
@@ -95,7 +95,7 @@ void SceneHandover::Ebene3Punkte_uebergeben(const TPunkt& A, const TPunkt& B, co
                                             const TEbene& E) {
     TDreieck& d = szene_.SzeneDreieck;
     handOver(Szenenart::Ebene3Punkte, store(d.A, A), store(d.B, B), store(d.C, C),
-               store(szene_.SzeneEbenePar, E));
+             store(szene_.SzeneEbenePar, E));
 }
 
 void SceneHandover::Ebene_Punkt_uebergeben(const TEbeneNorm& E, const TPunkt& P) {
@@ -112,7 +112,7 @@ void SceneHandover::Ebene_Gerade_uebergeben(const TEbeneNorm& E, const TGerade& 
 
 void SceneHandover::EbenePAR_Gerade_uebergeben(const TEbene& E, const TGerade& g) {
     handOver(Szenenart::EbeneParGerade, store(szene_.SzeneEbenePar, E),
-               store(szene_.SzeneGerade, g));
+             store(szene_.SzeneGerade, g));
 }
 
 void SceneHandover::Zwei_Ebenen_uebergeben(const TEbeneNorm& E1, const TEbeneNorm& E2) {
@@ -121,15 +121,15 @@ void SceneHandover::Zwei_Ebenen_uebergeben(const TEbeneNorm& E1, const TEbeneNor
 
 void SceneHandover::EbeneNorm_EbeneNorm_uebergeben(const TEbeneNorm& E1, const TEbeneNorm& E2) {
     handOver(Szenenart::EbeneNormEbeneNorm, store(szene_.SzeneEbene1, E1),
-               store(szene_.SzeneEbene2, E2));
+             store(szene_.SzeneEbene2, E2));
 }
 
 void SceneHandover::EbenePAR_EbenePAR_uebergeben(const TEbene& E1, const TEbene& E2) {
     handOver(Szenenart::EbeneParEbenePar, store(szene_.SzeneEbenePar1, E1),
-               store(szene_.SzeneEbenePar2, E2));
+             store(szene_.SzeneEbenePar2, E2));
 }
 
 void SceneHandover::EbenePAR_EbeneNorm_uebergeben(const TEbene& E1, const TEbeneNorm& E2) {
     handOver(Szenenart::EbeneParEbeneNorm, store(szene_.SzeneEbenePar1, E1),
-               store(szene_.SzeneEbene2, E2));
+             store(szene_.SzeneEbene2, E2));
 }

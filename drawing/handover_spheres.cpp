@@ -13,12 +13,12 @@ void SceneHandover::KugelV_uebergeben(const TKugelV& V) {
 
 void SceneHandover::Kugel_Gerade_uebergeben(const TKugel& K, const TGerade& g) {
     handOverSphere(Szenenart::KugelGerade, store(szene_.SzeneKugel, K),
-                    store(szene_.SzeneGerade, g));
+                   store(szene_.SzeneGerade, g));
 }
 
 void SceneHandover::KugelVF_Gerade_uebergeben(const TKugelV& V, const TGerade& g) {
     handOverSphere(Szenenart::KugelVGerade, store(szene_.SzeneKugelV, V),
-                    store(szene_.SzeneGerade, g));
+                   store(szene_.SzeneGerade, g));
 }
 
 void SceneHandover::Kugel_Punkt_uebergeben(const TKugel& K, const TPunkt& P) {
@@ -31,7 +31,7 @@ void SceneHandover::KugelM_Punkt_uebergeben(const TKugel& K, const TPunkt& P) {
 
 void SceneHandover::KugelV_Punkt(const TKugelV& V, const TPunkt& P) {
     handOverSphere(Szenenart::KugelVPunkt, store(szene_.SzeneKugelV, V),
-                    store(szene_.SzenePunkt, P));
+                   store(szene_.SzenePunkt, P));
 }
 
 void SceneHandover::Kugel_Ebene_uebergeben(const TKugel& K, const TEbeneNorm& E) {
@@ -40,27 +40,27 @@ void SceneHandover::Kugel_Ebene_uebergeben(const TKugel& K, const TEbeneNorm& E)
 
 void SceneHandover::EbeneNorm_KugelM_uebergeben(const TKugel& K, const TEbeneNorm& E) {
     handOverSphere(Szenenart::EbeneNormKugelM, store(szene_.SzeneKugel, K),
-                    store(szene_.SzeneEbene, E));
+                   store(szene_.SzeneEbene, E));
 }
 
 void SceneHandover::KugelV_EbeneNorm_uebergeben(const TKugelV& V, const TEbeneNorm& E) {
     handOverSphere(Szenenart::KugelVEbeneNorm, store(szene_.SzeneKugelV, V),
-                    store(szene_.SzeneEbene, E));
+                   store(szene_.SzeneEbene, E));
 }
 
 void SceneHandover::KugelM_EbenePAR_uebergeben(const TKugel& K, const TEbene& E) {
     handOverSphere(Szenenart::KugelMEbenePar, store(szene_.SzeneKugel, K),
-                    store(szene_.SzeneEbenePar, E));
+                   store(szene_.SzeneEbenePar, E));
 }
 
 void SceneHandover::KugelV_EbenePAR_uebergeben(const TKugelV& V, const TEbene& E) {
     handOverSphere(Szenenart::KugelVEbenePar, store(szene_.SzeneKugelV, V),
-                    store(szene_.SzeneEbenePar, E));
+                   store(szene_.SzeneEbenePar, E));
 }
 
 void SceneHandover::Kugel_Kugel_uebergeben(const TKugel& K1, const TKugel& K2) {
     handOverSphere(Szenenart::KugelKugel, store(szene_.SzeneKugel1, K1),
-                    store(szene_.SzeneKugel2, K2));
+                   store(szene_.SzeneKugel2, K2));
 }
 
 void SceneHandover::KugelM_KugelM_uebergeben(const TKugel& K1, const TKugel& K2) {
@@ -69,17 +69,17 @@ void SceneHandover::KugelM_KugelM_uebergeben(const TKugel& K1, const TKugel& K2)
 
 void SceneHandover::KugelM_KugelV_uebergeben(const TKugel& K, const TKugelV& V) {
     handOverSphere(Szenenart::KugelMKugelV, store(szene_.SzeneKugel, K),
-                    store(szene_.SzeneKugelV, V));
+                   store(szene_.SzeneKugelV, V));
 }
 
 void SceneHandover::KugelV_KugelV_uebergeben(const TKugelV& V1, const TKugelV& V2) {
     handOverSphere(Szenenart::KugelVKugelV, store(szene_.SzeneKugelV1, V1),
-                    store(szene_.SzeneKugelV2, V2));
+                   store(szene_.SzeneKugelV2, V2));
 }
 
 void SceneHandover::Kugel4Punkte_uebergeben(const TViereck& punkte, const TKugel& K) {
     handOverSphere(Szenenart::Kugel4Punkte, store(szene_.SzeneTetraeder, punkte),
-                    store(szene_.SzeneKugel, K));
+                   store(szene_.SzeneKugel, K));
 }
 
 // --- Vectors ---
@@ -95,8 +95,8 @@ void SceneHandover::Vektorprodukt_Uebergeben(const TPunkt& a, const TPunkt& b) {
     szene_.SzeneVek1 = std::move(p);
     szene_.SzeneVek2 = std::move(q);
     if (null) {
-        // The cleared drawing and sheet show while the box is up, so that the previous task's picture
-        // does not stay beside the new report; the marked scene itself asks for no redraw.
+        // The cleared drawing and sheet show while the box is up, so that the previous task's
+        // picture does not stay beside the new report; the marked scene itself asks for no redraw.
         if (redraw) redraw();
         sheet_.loeschen();
         // A menu command, not a repaint: the box may be shown right here.
@@ -108,7 +108,7 @@ void SceneHandover::Vektorprodukt_Uebergeben(const TPunkt& a, const TPunkt& b) {
 
 void SceneHandover::Spatprodukt_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c) {
     handOver(Szenenart::Spatprodukt, store(szene_.SzeneVek1, a), store(szene_.SzeneVek2, b),
-               store(szene_.SzeneVek3, c));
+             store(szene_.SzeneVek3, c));
 }
 
 void SceneHandover::LineareAbh2_Uebergeben(const TPunkt& a, const TPunkt& b) {
@@ -117,11 +117,11 @@ void SceneHandover::LineareAbh2_Uebergeben(const TPunkt& a, const TPunkt& b) {
 
 void SceneHandover::LineareAbh3_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c) {
     handOver(Szenenart::LineareAbh3, store(szene_.SzeneVek1, a), store(szene_.SzeneVek2, b),
-               store(szene_.SzeneVek3, c));
+             store(szene_.SzeneVek3, c));
 }
 
 void SceneHandover::LineareAbh4_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c,
                                            const TPunkt& d) {
     handOver(Szenenart::LineareAbh4, store(szene_.SzeneVek1, a), store(szene_.SzeneVek2, b),
-               store(szene_.SzeneVek3, c), store(szene_.SzeneVek4, d));
+             store(szene_.SzeneVek3, c), store(szene_.SzeneVek4, d));
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The plane view: the drawing primitives of plane geometry. They draw through the same context as
-// the 3-D drawing (`DrawContext`: canvas, view state, options), mapping plane points with the view's
-// 2-D mapping, so the window, off-screen pictures and test recorders all draw plane figures with
-// this code. The colour rule is the 3-D one: own colours when `farbig`, black otherwise.
+// the 3-D drawing (`DrawContext`: canvas, view state, options), mapping plane points with the
+// view's 2-D mapping, so the window, off-screen pictures and test recorders all draw plane figures
+// with this code. The colour rule is the 3-D one: own colours when `farbig`, black otherwise.
 #include "core/scene.h"
 #include "drawing/canvas.h"
 #include "drawing/primitives.h"

@@ -72,7 +72,8 @@ void Lotgerade_zeichnen(DrawContext& z, const TGerade& g, const TPunkt& P);
 void GeradeAllesZeichnen(DrawContext& z, const TGerade& g);
 
 // --- Figures ---
-void DreieckZeichnen(DrawContext& z, const TPunkt& A, const TPunkt& B, const TPunkt& C, TFarbe farbe);
+void DreieckZeichnen(DrawContext& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
+                     TFarbe farbe);
 // Also returns the two diagonal lines (A toward C, B toward D), which the scene keeps.
 void ViereckZeichnen(DrawContext& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
                      const TPunkt& D, TFarbe farbe, TGerade& diagonale1, TGerade& diagonale2);

@@ -26,7 +26,8 @@ void GeradeAllesZeichnen(DrawContext& z, const TGerade& g) {
     if (z.optionen.Ursprungslotgeraden) Lotgerade_zeichnen(z, g, UrsprungPunkt);
 }
 
-void DreieckZeichnen(DrawContext& z, const TPunkt& A, const TPunkt& B, const TPunkt& C, TFarbe farbe) {
+void DreieckZeichnen(DrawContext& z, const TPunkt& A, const TPunkt& B, const TPunkt& C,
+                     TFarbe farbe) {
     PunktZeichnen_mit_hilfslinien(z, A);
     PunktZeichnen_mit_hilfslinien(z, B);
     PunktZeichnen_mit_hilfslinien(z, C);

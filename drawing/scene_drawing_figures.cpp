@@ -62,8 +62,7 @@ bool fussAufSeite(const TPunkt& P, const TPunkt& Q, const TPunkt& R, TPunkt& F) 
     return true;
 }
 
-void hoehe(SceneDraw& s, const TPunkt& ecke, const TPunkt& Q, const TPunkt& R,
-           const char* name) {
+void hoehe(SceneDraw& s, const TPunkt& ecke, const TPunkt& Q, const TPunkt& R, const char* name) {
     TPunkt F;
     if (!fussAufSeite(ecke, Q, R, F)) return;
     F.Name = name;
@@ -94,8 +93,8 @@ void zeichneViereck(SceneDraw& s) {
 
 // Foot of the perpendicular from P to the plane through A, B, C, as a yellow point; nothing when
 // the three points span no plane.
-void fussAufFlaeche(DrawContext& z, const TPunkt& P, const TPunkt& A, const TPunkt& B, const TPunkt& C,
-                    const char* name) {
+void fussAufFlaeche(DrawContext& z, const TPunkt& P, const TPunkt& A, const TPunkt& B,
+                    const TPunkt& C, const char* name) {
     TEbene E;
     Ebene_durch_3_Punkte(A, B, C, E);
     const TEbeneNorm N = normalform(E);
@@ -148,8 +147,7 @@ const TaskKind rows[] = {
      zeichnePunkt, [](Szene& z, InputClicks& k) { k.punkt(0, z.SzenePunkt); }},
     {Szenenart::Linie,
      [](Sheet& s, const Szene& z, int x, int& y) { Ergebnis_Linie(s, z.SzeneStrecke, x, y); },
-     zeichneLinie,
-     [](Szene& z, InputClicks& k) { k.punkte(z.SzeneStrecke.A, z.SzeneStrecke.B); }},
+     zeichneLinie, [](Szene& z, InputClicks& k) { k.punkte(z.SzeneStrecke.A, z.SzeneStrecke.B); }},
     {Szenenart::Teilverhaeltnis,
      [](Sheet& s, const Szene& z, int x, int& y) {
          const TPunkt* t = z.SzeneTeilpunkte;
@@ -177,9 +175,7 @@ const TaskKind rows[] = {
      },
      [](Szene& z) { z.SzeneViereck = completeParallelogram(z.SzeneDreieck); }},
     {Szenenart::Tetraeder,
-     [](Sheet& s, const Szene& z, int x, int& y) {
-         Ergebnis_Tetraeder(s, z.SzeneTetraeder, x, y);
-     },
+     [](Sheet& s, const Szene& z, int x, int& y) { Ergebnis_Tetraeder(s, z.SzeneTetraeder, x, y); },
      zeichneTetraeder, [](Szene& z, InputClicks& k) { punkte(k, z.SzeneTetraeder); }},
     {Szenenart::TetraederEbene, Ergebnis_Tetraeder_Ebene, zeichneTetraederEbene,
      [](Szene& z, InputClicks& k) {

@@ -1,5 +1,5 @@
-// Scenes and rows of the vector tasks: position vectors from the origin with their end points, and the
-// constructions of the scalar, vector and triple products.
+// Scenes and rows of the vector tasks: position vectors from the origin with their end points, and
+// the constructions of the scalar, vector and triple products.
 #include "core/dependence.h"
 #include "drawing/scene_drawing_internal.h"
 #include "sheet/input_clicks.h"

@@ -4,10 +4,10 @@
 // derived (not editable) object is given no record.
 
 struct PointAnchor { // a point written on one line: name(x/y/z)
-    int x1 = 0;     // start of the written text (the name)
-    int x2 = 0;     // end of the first coordinate (the first "/")
-    int x3 = 0;     // start of the third coordinate
-    int y = 0;      // the line's top
+    int x1 = 0;      // start of the written text (the name)
+    int x2 = 0;      // end of the first coordinate (the first "/")
+    int x3 = 0;      // start of the third coordinate
+    int y = 0;       // the line's top
     bool gesetzt = false;
 };
 
@@ -32,15 +32,15 @@ struct PaarAnker {           // a plane point written as name(x/y)
 // All anchor records of the sheet. Index 0 is the first object of its kind in the report,
 // index 1 the second (two lines, two planes, two spheres).
 struct Anchors {
-    PointAnchor punkt[4];         // the task's input points in order: P | P, Q | A, B, T | A..D
+    PointAnchor punkt[4];        // the task's input points in order: P | P, Q | A, B, T | A..D
     ColumnAnchor gerade[2][2];   // line i: [0] support point, [1] direction
     ColumnAnchor ebenePar[2][3]; // plane i in parameter form: support point, two directions
     ColumnAnchor normale[2];     // plane i in normal form: normal vector
-    FieldAnchor d[2];              //   and its constant
+    FieldAnchor d[2];            //   and its constant
     ColumnAnchor kugelM[2];      // sphere i in centre form: centre
-    FieldAnchor kugelR[2];         //   and radius
+    FieldAnchor kugelR[2];       //   and radius
     ColumnAnchor kugelA[2];      // sphere i in vector form: vector of the equation
-    FieldAnchor kugelC[2];         //   and constant
+    FieldAnchor kugelC[2];       //   and constant
     ColumnAnchor vek[4];         // vectors p, q, r, s of the vector tasks
     PaarAnker paar[3];           // the plane task's input points (triangle: A, B, C)
 

@@ -23,8 +23,8 @@ void EbeneNormalenForm_ausgeben(Sheet& s, const TEbeneNorm& E, int x, int y,
 void EbeneNormalenForm_ausgeben_OhneBox(Sheet& s, const TEbeneNorm& E, int x, int y);
 void Kugel_Mittelpunktsform_ausgeben(Sheet& s, const TKugel& K, int x, int& y,
                                      ColumnAnchor* m = nullptr, FieldAnchor* r = nullptr);
-void Kugel_Vektorform_ausgeben(Sheet& s, const TKugelV& V, int x, int& y,
-                               ColumnAnchor* a = nullptr, FieldAnchor* c = nullptr);
+void Kugel_Vektorform_ausgeben(Sheet& s, const TKugelV& V, int x, int& y, ColumnAnchor* a = nullptr,
+                               FieldAnchor* c = nullptr);
 void SpurPunkte_ausgeben(Sheet& s, const TGerade& g, int x, int& y);
 void Projektionsgeraden_ausgeben(Sheet& s, const TGerade& g, int x, int& y);
 void KoordinatenSchnittPunkte_ausgaben(Sheet& s, const TEbeneNorm& E, int x, int& y);

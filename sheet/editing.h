@@ -65,9 +65,9 @@ public:
     std::function<void(const TViereck&, const TKugel&)> Kugel4Punkte_uebergeben;
 
 private:
-    bool rebuildLine(); // false: invalid, the backup was restored
+    bool rebuildLine();   // false: invalid, the backup was restored
     bool rebuildPlane();  // false: invalid, the backup was restored
-    bool rebuildSphere();  // false: no sphere through the four points
+    bool rebuildSphere(); // false: no sphere through the four points
     void editError();
 
     struct LineBackup {

@@ -75,7 +75,7 @@ public:
     // a window showing it can repaint.
     std::function<void()> geaendert;
 
-    Anchors anker;   // input-number anchors of the current report
+    Anchors anker;     // input-number anchors of the current report
     std::string dText; // the text of the last plane constant written with box
 
 private:

@@ -3,8 +3,8 @@
 // and a recording canvas; `z` draws single primitives, draw() runs the whole scene dispatcher.
 // Filters count what was drawn by pen and by points of space.
 #include "drawing/primitives.h"
-#include "support/recording_canvas.h"
 #include "drawing/scene_drawing.h"
+#include "support/recording_canvas.h"
 
 #include <gtest/gtest.h>
 

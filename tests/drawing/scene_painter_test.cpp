@@ -1,8 +1,8 @@
 // The painter: errors of a repaint reported afterwards and once, the queued vector-product
 // message, the option check marks, and the picture through the real QPainter canvas.
 #include "core/messages.h"
-#include "support/recording_canvas.h"
 #include "drawing/scene_painter.h"
+#include "support/recording_canvas.h"
 #include "support/recording_messages.h"
 
 #include <QCoreApplication>

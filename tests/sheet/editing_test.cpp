@@ -100,7 +100,7 @@ struct Editing : ::testing::Test {
 };
 
 const std::vector<RecordingMessages::Eintrag> Editierbox = {{"piep", ""},
-                                                             {"fehler", meldung::Editierfehler}};
+                                                            {"fehler", meldung::Editierfehler}};
 
 TEST_F(Editing, PointLineChangesTheClickedCoordinateWithInclusiveBounds) {
     z = welt(); // P(1/2/5)
