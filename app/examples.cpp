@@ -1,6 +1,8 @@
 #include "app/examples.h"
 
+#include "app/menu_table.h"
 #include "drawing/handover.h"
+#include "plane/triangle.h"
 
 namespace {
 
@@ -206,12 +208,26 @@ std::vector<ExampleSpec> spheresAndVectors() {
     };
 }
 
+// The examples of "2-&dim. Geometrie".
+std::vector<ExampleSpec> planeFigures() {
+    return {
+        {"Dreieck (Beispiel)",
+         "Dreieck3Click",
+         {},
+         [](TaskContext& c) {
+             TPunkt2 e[3];
+             Dreieck2_Beispiel(e);
+             c.handover.Dreieck2_uebergeben(e[0], e[1], e[2]);
+         }},
+    };
+}
+
 } // namespace
 
 const std::vector<ExampleSpec>& exampleTable() {
     static const std::vector<ExampleSpec> table = [] {
         std::vector<ExampleSpec> t = figures();
-        for (auto* part : {&linesAndPlanes, &spheresAndVectors})
+        for (auto* part : {&linesAndPlanes, &spheresAndVectors, &planeFigures})
             for (ExampleSpec& e : part()) t.push_back(std::move(e));
         return t;
     }();
@@ -221,6 +237,17 @@ const std::vector<ExampleSpec>& exampleTable() {
 const ExampleSpec* findExample(std::string_view caption) {
     for (const ExampleSpec& e : exampleTable())
         if (e.caption == caption) return &e;
+    return nullptr;
+}
+
+const ExampleSpec* findExampleByPath(std::string_view path) {
+    for (const ExampleSpec& e : exampleTable())
+        for (const MenuZeile* row : zeilenMitBefehl(e.handler)) {
+            std::string joined;
+            for (const std::string& caption : row->pfad)
+                joined += (joined.empty() ? "" : "/") + ohneKaufmannsUnd(caption);
+            if (joined == path) return &e;
+        }
     return nullptr;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The three-dimensional examples of the menu "Beispie&le" as one table: each row fills the
+// The examples of the menu "Beispie&le" and of "2-&dim. Geometrie" as one table: each row fills the
 // records of its task with fixed teaching data, sets the drawing options it names (the others
 // keep their state) and hands the records over, exactly as the task does after a confirmed
 // dialog. There is no dialog and no input test.
@@ -25,10 +25,13 @@ struct ExampleSpec {
     void (*handOver)(TaskContext& context);
 };
 
-// Every 3-D example, in menu order.
+// Every example, in menu order (the 3-D ones, then the plane ones).
 const std::vector<ExampleSpec>& exampleTable();
 // By caption (without "&"); nullptr when there is none.
 const ExampleSpec* findExample(std::string_view caption);
+// By the caption path of its menu entry, without "&", joined by "/"
+// ("2-dim. Geometrie/Dreieck/Dreieck (Beispiel)"); nullptr when there is none.
+const ExampleSpec* findExampleByPath(std::string_view path);
 
 // Sets the example's options, then hands its records over.
 void runExample(const ExampleSpec& example, TaskContext& context);

@@ -5,6 +5,8 @@
 #include "app/examples.h"
 #include "app/headless_session.h"
 #include "app/tasks.h"
+#include "app/units.h"
+#include "drawing/plane_options.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -17,15 +19,20 @@
 
 namespace {
 
-struct Arguments {
-    bool help = false;
-    bool version = false;
-    std::string task;
-    std::string example;
+// One step of a run: a menu entry (task, example, plane option, units) with its dialog's texts.
+struct Step {
+    std::string path;
+    bool example = false; // given with --example: a caption of "Beispiele" or a path
     bool haveFields = false;
     std::vector<std::string> fields;
     std::vector<TFarbe> colours;
     bool checked = false;
+};
+
+struct Arguments {
+    bool help = false;
+    bool version = false;
+    std::vector<Step> steps;
     std::string sheetFile;
     std::string drawingFile;
     bool bw = false;
@@ -46,7 +53,8 @@ std::optional<TFarbe> parseColour(const std::string& text) {
     }
 }
 
-// Reads the arguments; nullopt (after a message) when they make no sense.
+// Reads the arguments; nullopt (after a message) when they make no sense. --fields, --colours
+// and --checked belong to the --task before them.
 std::optional<Arguments> parse(const std::vector<std::string>& args, std::ostream& err) {
     Arguments a;
     auto value = [&](std::size_t& i, std::string& into) {
@@ -57,16 +65,24 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::ostrea
         into = args[++i];
         return true;
     };
+    auto currentTask = [&](const std::string& option) -> Step* {
+        if (a.steps.empty() || a.steps.back().example) {
+            err << option << " belongs to a --task before it\n";
+            return nullptr;
+        }
+        return &a.steps.back();
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             a.help = true;
         } else if (arg == "--version") {
             a.version = true;
-        } else if (arg == "--task") {
-            if (!value(i, a.task)) return std::nullopt;
-        } else if (arg == "--example") {
-            if (!value(i, a.example)) return std::nullopt;
+        } else if (arg == "--task" || arg == "--example") {
+            Step step;
+            step.example = arg == "--example";
+            if (!value(i, step.path)) return std::nullopt;
+            a.steps.push_back(std::move(step));
         } else if (arg == "--sheet") {
             if (!value(i, a.sheetFile)) return std::nullopt;
         } else if (arg == "--drawing") {
@@ -74,31 +90,33 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::ostrea
         } else if (arg == "--bw") {
             a.bw = true;
         } else if (arg == "--checked") {
-            a.checked = true;
+            Step* step = currentTask(arg);
+            if (!step) return std::nullopt;
+            step->checked = true;
         } else if (arg == "--fields") {
             // Every argument up to the next option is a field text, empty texts included.
-            a.haveFields = true;
-            while (i + 1 < args.size() && !isOption(args[i + 1])) a.fields.push_back(args[++i]);
+            Step* step = currentTask(arg);
+            if (!step) return std::nullopt;
+            step->haveFields = true;
+            while (i + 1 < args.size() && !isOption(args[i + 1])) step->fields.push_back(args[++i]);
         } else if (arg == "--colours") {
+            Step* step = currentTask(arg);
+            if (!step) return std::nullopt;
             while (i + 1 < args.size() && !isOption(args[i + 1])) {
                 std::optional<TFarbe> c = parseColour(args[++i]);
                 if (!c) {
                     err << "not a colour (0xBBGGRR): " << args[i] << '\n';
                     return std::nullopt;
                 }
-                a.colours.push_back(*c);
+                step->colours.push_back(*c);
             }
         } else {
             err << "unknown argument: " << arg << "\n(quillon --help lists the options)\n";
             return std::nullopt;
         }
     }
-    if (!a.help && !a.version && a.task.empty() == a.example.empty()) {
-        err << "give either --task or --example (quillon --help lists them)\n";
-        return std::nullopt;
-    }
-    if (!a.example.empty() && (a.haveFields || !a.colours.empty() || a.checked)) {
-        err << "an example takes no --fields, --colours or --checked\n";
+    if (!a.help && !a.version && a.steps.empty()) {
+        err << "give a --task or an --example (quillon --help lists them)\n";
         return std::nullopt;
     }
     return a;
@@ -113,15 +131,58 @@ bool save(const QImage& image, const std::string& file, std::ostream& err) {
     return false;
 }
 
-// Runs the task or example; errors become the program's boxes as in the window.
-void runChosen(const Arguments& a, const TaskSpec* task, const ExampleSpec* example,
-               HeadlessSession& s) {
-    if (example) return s.runExample(*example);
+// What a step's path names, found before anything runs.
+struct Command {
+    const TaskSpec* task = nullptr;
+    const ExampleSpec* example = nullptr;
+    const PlaneOption* option = nullptr;
+    void (*units)(ViewState&) = nullptr;
+};
+
+std::optional<Command> resolve(const Step& step, std::ostream& err) {
+    Command c;
+    if (step.example) {
+        c.example = findExample(step.path);
+        if (!c.example) c.example = findExampleByPath(step.path);
+        if (!c.example)
+            err << "unknown example: " << step.path << "\n(quillon --help lists them)\n";
+        return c.example ? std::optional(c) : std::nullopt;
+    }
+    if ((c.task = findTaskByPath(step.path))) {
+        const int expected = findDialog(c.task->dialogClass)->fieldCount();
+        if (step.haveFields && static_cast<int>(step.fields.size()) != expected) {
+            err << step.path << " takes " << expected << " fields, not " << step.fields.size()
+                << '\n';
+            return std::nullopt;
+        }
+        return c;
+    }
+    const bool extras = step.haveFields || !step.colours.empty() || step.checked;
+    c.example = findExampleByPath(step.path);
+    c.option = findPlaneOption(step.path);
+    if (step.path == "Einheiten/10 Einheiten mehr") c.units = zehnEinheitenMehr;
+    if (step.path == "Einheiten/10 Einheiten weniger") c.units = zehnEinheitenWeniger;
+    if (!c.example && !c.option && !c.units) {
+        err << "unknown task: " << step.path << "\n(quillon --help lists them)\n";
+        return std::nullopt;
+    }
+    if (extras) {
+        err << step.path << " takes no --fields, --colours or --checked\n";
+        return std::nullopt;
+    }
+    return c;
+}
+
+// Runs one step as its menu entry does; errors become the program's boxes as in the window.
+void run(const Step& step, const Command& c, HeadlessSession& s) {
+    if (c.example) return s.runExample(*c.example);
+    if (c.option) return s.runPlaneOption(*c.option);
+    if (c.units) return c.units(s.view);
     // Without --fields the dialog is confirmed as it opens.
-    const DialogRow* row = findDialog(task->dialogClass);
+    const DialogRow* row = findDialog(c.task->dialogClass);
     std::vector<std::string> texts =
-        a.haveFields ? a.fields : openingTexts(*row, s.eingaben, taskDialogOptions(*task));
-    s.runTask(*task, std::move(texts), a.colours, a.checked);
+        step.haveFields ? step.fields : openingTexts(*row, s.eingaben, taskDialogOptions(*c.task));
+    s.runTask(*c.task, std::move(texts), step.colours, step.checked);
 }
 
 } // namespace
@@ -143,34 +204,21 @@ int runHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     if (a.version) {
         const std::string hilfe = dataFolderOf("nohelp.rtf");
-        out << "Quillon " << quillonVersion() << "\nhelp pages: "
-            << (hilfe.empty() ? "not found" : hilfe) << '\n';
+        out << "Quillon " << quillonVersion()
+            << "\nhelp pages: " << (hilfe.empty() ? "not found" : hilfe) << '\n';
         return headlessOk;
     }
 
-    const TaskSpec* task = nullptr;
-    const ExampleSpec* example = nullptr;
-    if (!a.example.empty()) {
-        example = findExample(a.example);
-        if (!example) {
-            err << "unknown example: " << a.example << "\n(quillon --help lists them)\n";
-            return headlessUsageError;
-        }
-    } else {
-        task = findTaskByPath(a.task);
-        if (!task) {
-            err << "unknown task: " << a.task << "\n(quillon --help lists them)\n";
-            return headlessUsageError;
-        }
-        const int expected = findDialog(task->dialogClass)->fieldCount();
-        if (a.haveFields && static_cast<int>(a.fields.size()) != expected) {
-            err << a.task << " takes " << expected << " fields, not " << a.fields.size() << '\n';
-            return headlessUsageError;
-        }
+    // Every step is looked up before the first runs, so a typing error changes nothing.
+    std::vector<Command> commands;
+    for (const Step& step : a.steps) {
+        const std::optional<Command> c = resolve(step, err);
+        if (!c) return headlessUsageError;
+        commands.push_back(*c);
     }
 
     HeadlessSession s(err);
-    runChosen(a, task, example, s);
+    for (std::size_t i = 0; i < a.steps.size(); ++i) run(a.steps[i], commands[i], s);
 
     // The sheet shows something once the records were handed over, even when its report
     // stopped at an error.

@@ -4,6 +4,7 @@
 #include "app/examples.h"
 #include "app/headless.h"
 #include "app/tasks.h"
+#include "drawing/plane_options.h"
 
 #include <sstream>
 
@@ -51,6 +52,8 @@ const char* describe(InputGroup g) {
         return "s: x y z";
     case InputGroup::DivisionRatio:
         return "A, B, T: x y z each";
+    case InputGroup::PlaneTriangle:
+        return "A, B, C: x y each";
     default:
         return "fields";
     }
@@ -62,24 +65,34 @@ std::string headlessHelp() {
     std::ostringstream o;
     o << "Usage:\n"
          "  quillon                                   open the program's windows\n"
-         "  quillon --task PATH [--fields TEXT...] [--colours C...] [--checked] [OUTPUT]\n"
-         "  quillon --example CAPTION [OUTPUT]\n"
+         "  quillon STEP... [OUTPUT]\n"
          "  quillon --help | --version\n"
+         "STEP:\n"
+         "  --task PATH [--fields TEXT...] [--colours C...] [--checked]\n"
+         "  --example CAPTION\n"
          "\n"
-         "Runs one 3-D task or example without windows and prints the result sheet, one row\n"
-         "per line.\n"
-         "  --task PATH       the menu entry's caption path without '&', joined by '/'\n"
+         "Runs tasks and examples without windows and prints the result sheet after the last\n"
+         "step, one row per line. Several steps are applied in order to one session, e.g. a\n"
+         "triangle, then an option of the drawing's context menu:\n"
+         "  quillon --task \"2-dim. Geometrie/Dreieck/Eingabe (Dreieck)\" --fields -4 -1 4 -1 0 4 "
+         "\\\n"
+         "          --task \"Zweidim. Dreieck/mit Höhen\"\n"
+         "  --task PATH       a menu entry's caption path without '&', joined by '/': a task\n"
+         "                    below, an example (\"2-dim. Geometrie/Dreieck/Dreieck "
+         "(Beispiel)\"),\n"
+         "                    \"Einheiten/10 Einheiten mehr\" or \"... weniger\", or an entry of\n"
+         "                    the drawing's plane context menu (listed below)\n"
          "  --fields TEXT...  the dialog's field texts in reading order (as typed: '1,5' is\n"
          "                    not a number); without --fields the dialog's first-use texts\n"
          "  --colours C...    colours of the dialog's coloured objects in order, 0xBBGGRR\n"
          "                    (0x0000FF is red); default: the dialog's presets\n"
          "  --checked         tick the dialog's check box (\"Kugel durch 4 Punkte\")\n"
-         "  --example CAPTION an entry of \"Beispiele\"\n"
+         "  --example CAPTION an entry of \"Beispiele\" or an example's caption path\n"
+         "  --version         print the version and the folder of the help pages\n"
          "OUTPUT:\n"
          "  --sheet FILE      save the result sheet's picture\n"
          "  --drawing FILE    save the drawing (584 x 584)\n"
          "  --bw              the drawing in black and white\n"
-         "  --version         print the version and the folder of the help pages\n"
          "Pictures are BMP when the file name ends in .bmp, PNG otherwise.\n"
          "Exit status: 0 done; 1 bad arguments; 2 the program's error box was shown (its\n"
          "text and the error's own message go to stderr, as do all other messages).\n"
@@ -100,5 +113,7 @@ std::string headlessHelp() {
     }
     o << "\nExamples:\n";
     for (const ExampleSpec& e : exampleTable()) o << "  " << e.caption << '\n';
+    o << "\nDrawing options (context menu of the plane drawing):\n";
+    for (const PlaneOption& p : planeOptions()) o << "  " << p.group << '/' << p.caption << '\n';
     return o.str();
 }

@@ -2,6 +2,8 @@
 
 #include "app/error_handling.h"
 #include "app/examples.h"
+#include "drawing/plane_drag.h"
+#include "drawing/plane_options.h"
 #include "drawing/qt_canvas.h"
 #include "drawing/scene_drawing.h"
 
@@ -46,6 +48,11 @@ HeadlessSession::HeadlessSession(std::ostream& messages)
       handover(szene, optionen, sheet, meldungen) {
     view.setSize(DrawingSize, DrawingSize);
     seedFirstUseValues(eingaben);
+    // Plane mode without a window: the view alone.
+    handover.ebene2Starten = [this] {
+        view.resetPlaneView();
+        view.zweidim = true;
+    };
 }
 
 void HeadlessSession::runTask(const TaskSpec& task, std::vector<std::string> texts,
@@ -63,19 +70,29 @@ void HeadlessSession::runExample(const ExampleSpec& example) {
     });
 }
 
+void HeadlessSession::runPlaneOption(const PlaneOption& option) {
+    withErrorHandling(meldungen, [&] {
+        PlaneDrag drag(view, szene, sheet);
+        if (applyPlaneOption(optionen, option)) drag.release();
+    });
+}
+
 QImage HeadlessSession::renderDrawing(bool farbig, int size) {
     ViewState v = view;
     if (size > 0) v.setSize(size, size);
     v.farbig = farbig;
     QImage image(v.Width, v.Height, QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    QtCanvas canvas(painter);
-    canvas.setPenWidth(1);
-    canvas.setPenStyle(PenStyle::Solid);
-    canvas.setPenColor(farbe::Schwarz);
-    canvas.setBrushColor(farbig ? v.Hintergrundfarbe : farbe::Weiss);
-    canvas.rectangle(0, 0, v.Width, v.Height);
-    withErrorHandling(meldungen, [&] { Zeichne_alles(canvas, v, szene, optionen); });
+    {
+        // The canvas draws its last strokes when it ends, before the painter does.
+        QPainter painter(&image);
+        QtCanvas canvas(painter);
+        canvas.setPenWidth(1);
+        canvas.setPenStyle(PenStyle::Solid);
+        canvas.setPenColor(farbe::Schwarz);
+        canvas.setBrushColor(farbig ? v.Hintergrundfarbe : farbe::Weiss);
+        canvas.rectangle(0, 0, v.Width, v.Height);
+        withErrorHandling(meldungen, [&] { Zeichne_alles(canvas, v, szene, optionen); });
+    }
     return image;
 }

@@ -18,6 +18,7 @@
 #include <vector>
 
 struct ExampleSpec;
+struct PlaneOption;
 
 // Messages as text on a stream: every box writes its text (line breaks as "\n"), a question is
 // answered No, a beep writes nothing.
@@ -61,6 +62,9 @@ struct HeadlessSession {
     void runTask(const TaskSpec& task, std::vector<std::string> texts,
                  const std::vector<TFarbe>& colours = {}, bool checked = false);
     void runExample(const ExampleSpec& example);
+    // A click on an entry of the drawing window's plane context menu: the option changes, and
+    // the grid recomputes and reports the plane task as a mouse release does.
+    void runPlaneOption(const PlaneOption& option);
 
     // Renders the drawing as saving does: a one-pixel black frame filled with the background
     // (white in black and white), then the scene through Zeichne_alles. `size` 0 takes the

@@ -9,6 +9,7 @@
 #include "app/units.h"
 #include "core/trig_tables.h"
 #include "drawing/drawing_window.h"
+#include "drawing/handover.h"
 #include "sheet/sheet_window.h"
 
 #include <QAction>
@@ -241,6 +242,7 @@ void TForm1::affinmodus_einschalten(bool abbildungVorhanden) {
 
 // The drawing window's button back to 3-D: the plane figures are gone, so is their report.
 void TForm1::returnTo3d() {
+    aufgaben_->handover().Ebene2_zuruecksetzen();
     p_.sheet.loeschen();
     dreidim_einschalten();
 }

@@ -42,5 +42,6 @@ void addLineTasks(std::vector<TaskSpec>& table);
 void addPlaneTasks(std::vector<TaskSpec>& table);
 void addSphereTasks(std::vector<TaskSpec>& table);
 void addVectorTasks(std::vector<TaskSpec>& table);
+void addPlaneFigureTasks(std::vector<TaskSpec>& table);
 
 } // namespace task_rows

@@ -5,10 +5,12 @@
 #include "app/task_commands.h"
 #include "drawing/drawing_window.h"
 #include "drawing/handover.h"
+#include "drawing/plane_drag.h"
 #include "drawing/scene_painter.h"
 #include "drawing/scene_window.h"
 #include "sheet/editing.h"
 #include "sheet/sheet_window.h"
+#include "sheet/task_kind.h"
 
 TaskWiring::TaskWiring(TForm1& form)
     : zeichnung_(form.zeichnung()), ergebnisse_(form.ergebnisse()) {
@@ -20,8 +22,17 @@ TaskWiring::TaskWiring(TForm1& form)
                                                 [zeichnung] { zeichnung->redraw(); });
     commands_ = std::make_unique<TaskCommands>(
         TaskContext{p.szene, p.optionen, p.meldungen, *handover_}, p.eingaben, &form);
-    // Tasks switch options on and off; the context menu's check marks follow.
-    commands_->afterRun = [zeichnung] { zeichnung->syncOptionChecks(); };
+    // A plane task switches the drawing into plane mode (the window's panels and view).
+    handover_->ebene2Starten = [zeichnung] { zeichnung->switchToPlaneMode(); };
+    // Tasks switch options on and off; the context menu's check marks follow. After a plane
+    // task the menus are in plane mode, with the task's context-menu group enabled.
+    commands_->afterRun = [zeichnung, &form, &szene = p.szene] {
+        zeichnung->syncOptionChecks();
+        if (isPlaneKind(szene.art)) {
+            zeichnung->enablePlaneGroup(QString::fromUtf8(taskKind(szene.art)->contextGroup));
+            form.dreidim_ausschalten();
+        }
+    };
     commands_->registerAll(form.befehle());
 
     // Clicks on the sheet change the scene's numbers; the sphere through four points is handed
@@ -34,10 +45,20 @@ TaskWiring::TaskWiring(TForm1& form)
     ergebnisse_->mausGedrueckt = [e = editing_.get()](bool links, int x, int y) {
         e->Image1MouseDown(links, x, y);
     };
+
+    // Dragging the points of a plane figure in the drawing window.
+    drag_ = std::make_unique<PlaneDrag>(p.ansicht, p.szene, p.sheet);
+    zeichnung->onPlanePress = [d = drag_.get()](int x, int y) { return d->press(x, y); };
+    zeichnung->onPlaneDrag = [d = drag_.get()](double x, double y) { d->drag(x, y); };
+    zeichnung->onPlaneRelease = [d = drag_.get()] { d->release(); };
 }
 
 // The window outlives the painter by a moment while the main window is destroyed.
 TaskWiring::~TaskWiring() {
     zeichnung_->setPaintHook3d({});
+    zeichnung_->setPaintHook2d({});
+    zeichnung_->onPlanePress = {};
+    zeichnung_->onPlaneDrag = {};
+    zeichnung_->onPlaneRelease = {};
     ergebnisse_->mausGedrueckt = {};
 }

@@ -5,6 +5,7 @@
 // on the result sheet goes to the click editing, which changes the scene and recomputes.
 #include <memory>
 
+class PlaneDrag;
 class ScenePainter;
 class SceneHandover;
 class SheetEditing;
@@ -23,6 +24,7 @@ public:
     SceneHandover& handover() { return *handover_; }
     TaskCommands& commands() { return *commands_; }
     SheetEditing& editing() { return *editing_; }
+    PlaneDrag& drag() { return *drag_; }
 
 private:
     TZeichnungsDlg* zeichnung_;
@@ -31,4 +33,5 @@ private:
     std::unique_ptr<TaskCommands> commands_;
     TErgebnisDLG* ergebnisse_;
     std::unique_ptr<SheetEditing> editing_;
+    std::unique_ptr<PlaneDrag> drag_;
 };

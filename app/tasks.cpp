@@ -22,6 +22,12 @@ TPunkt TaskFields::punkt(std::string name, TFarbe farbe) {
     return p;
 }
 
+TPunkt2 TaskFields::punkt2(std::string name, TFarbe farbe) {
+    const double x = zahl();
+    const double y = zahl();
+    return ::punkt2(x, y, farbe, std::move(name));
+}
+
 TFarbe TaskFields::farbe(std::size_t object) const {
     return object < input_.colours.size() ? input_.colours[object] : 0;
 }
@@ -34,6 +40,7 @@ const std::vector<TaskSpec>& taskTable() {
         task_rows::addPlaneTasks(t);
         task_rows::addSphereTasks(t);
         task_rows::addVectorTasks(t);
+        task_rows::addPlaneFigureTasks(t);
         return t;
     }();
     return table;

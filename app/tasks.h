@@ -8,6 +8,7 @@
 // all three.
 #include "app/dialog_table.h"
 #include "core/scene.h"
+#include "plane/records.h"
 
 #include <string>
 #include <string_view>
@@ -43,6 +44,8 @@ public:
     double zahl();
     // The next three fields as a point or vector.
     TPunkt punkt(std::string name, TFarbe farbe);
+    // The next two fields as a plane point.
+    TPunkt2 punkt2(std::string name, TFarbe farbe);
     // The colour the dialog holds for its object at index `object`; 0 when it holds none.
     TFarbe farbe(std::size_t object) const;
     bool checked() const { return input_.checked; }
@@ -64,8 +67,8 @@ struct TaskSpec {
     TaskOutcome (*run)(TaskFields& fields, TaskContext& context);
 };
 
-// Every 3-D task, in menu order; one row per command (an entry reachable from two places has
-// one row, with the path of the menu the task belongs to).
+// Every task with a dialog (3-D and plane), in menu order; one row per command (an entry reachable
+// from two places has one row, with the path of the menu the task belongs to).
 const std::vector<TaskSpec>& taskTable();
 // The row of a command name, or nullptr.
 const TaskSpec* findTask(std::string_view handler);

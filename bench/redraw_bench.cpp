@@ -187,11 +187,12 @@ void redraw(benchmark::State& state, const Example& example) {
 
     QImage image(view.Width, view.Height, QImage::Format_RGB32);
     for (auto _ : state) {
-        QPainter painter(&image);
-        QtCanvas canvas(painter);
-        paintBackground(canvas, view);
-        Zeichne_alles(canvas, view, szene, optionen);
-        painter.end();
+        {
+            QPainter painter(&image);
+            QtCanvas canvas(painter);
+            paintBackground(canvas, view);
+            Zeichne_alles(canvas, view, szene, optionen);
+        }
         benchmark::DoNotOptimize(image.constBits());
     }
 }

@@ -3,6 +3,7 @@
 // drawing options. Hand-overs fill it, the drawing redraws from it, the sheet's click editing
 // changes it and recomputes.
 #include "core/objects.h"
+#include "plane/triangle.h" // the plane records and the triangle store (header only)
 
 struct TStrecke {
     TPunkt A, B;
@@ -64,7 +65,12 @@ enum class Szenenart {
     LineareAbh2,
     LineareAbh3,
     LineareAbh4,
+    // Plane tasks: the drawing window shows them in its 2-D mode.
+    Dreieck2, // triangle in the plane
 };
+
+// The last kind; the task-kind table is indexed up to it.
+inline constexpr Szenenart LetzteSzenenart = Szenenart::Dreieck2;
 
 // The scene stores. Several tasks share a store (the segment and the line through two points
 // both use SzeneStrecke, and so on); only `art` tells which one is current.
@@ -86,6 +92,11 @@ struct Szene {
     TPunkt SzeneSchnittpunkte[6]; // tetrahedron edges AB, BC, AC, BD, AD, CD with the plane
     int SzeneSchnittpunktDa[6] = {0, 0, 0, 0, 0, 0};
 
+    // The plane triangle: the vertices A, B, C (dragging and the sheet's click editing change
+    // them) and what the task derives from them.
+    TPunkt2 SzeneDreieck2[3];
+    TDreieck2Daten Dreieck2;
+
     // The vector-product hand-over has just shown its "linearly dependent" box for the current
     // vectors; the next repaint gives the scene up without showing the same box a second time.
     bool VektorproduktGemeldet = false;
@@ -104,6 +115,16 @@ struct Optionen {
     bool Quaderschnittpunkte = false;  // "Quaderschnittpunkte zeigen"
     bool HilfsQuader = false;          // "HilfsQuader zeigen"
     bool DreieckHoehen = false;        // "Dreieck mit Höhengeraden"
+
+    // The plane triangle's entries of the group "Zweidim. Dreieck"; they stay across tasks.
+    bool Seitenmitten = false;      // "mit_Seitenmitten"
+    bool Seitenhalbierende = false; // "mit Seitenhalbierende"
+    bool Mittelsenkrechte = false;  // "mit Mittelsenkrechte"
+    bool Hoehen = false;            // "mit Höhen"
+    bool Winkelhalbierende = false; // "mit Winkelhalbierende"
+    bool Eulergerade = false;       // "mit Eulergerade"
+    bool AlleLinien = false;        // the check mark of "allen besondere Linien"
+    bool Koordinatengitter = false; // "mit Koordinatengitter", shared by the plane groups
 
     bool TetraederKanten = false;   // set by the tetrahedron tasks and the sphere through 4 points
     bool KugelEbenenpunkte = false; // set by every sphere task, never cleared

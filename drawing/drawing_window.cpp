@@ -1,8 +1,10 @@
 #include "drawing/drawing_window.h"
 
 #include "core/messages.h"
+#include "drawing/plane_options.h"
 #include "drawing/primitives.h"
 #include "drawing/qt_canvas.h"
+#include "sheet/task_kind.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -19,6 +21,7 @@
 #include <QToolTip>
 
 #include <exception>
+#include <string_view>
 
 namespace {
 // A coloured square that reacts to a mouse press (the background choice).
@@ -296,21 +299,30 @@ void TZeichnungsDlg::buildContextMenu() {
     addOption(PopupMenu1, "Dreieck mit Höhengeraden", &Optionen::DreieckHoehen);
     PopupMenu1->addSeparator();
 
-    // The plane groups: their entries are connected by the plane tasks.
-    auto addPlaneEntries = [](QMenu* menu, std::initializer_list<const char*> captions) {
-        for (const char* caption : captions)
-            menu->addAction(QString::fromUtf8(caption))->setCheckable(true);
-    };
-    addPlaneEntries(addGroup(Gruppe::ZweidimDreieck, "Zweidim. Dreieck"),
-                    {"mit_Seitenmitten", "mit Seitenhalbierende", "mit Mittelsenkrechte",
-                     "mit Höhen", "mit Winkelhalbierende", "mit Eulergerade",
-                     "allen besondere Linien", "mit Koordinatengitter"});
-    addPlaneEntries(addGroup(Gruppe::Ellipse, "Ellipse"),
-                    {"Konstruktion zeigen", "mit Koordinatengitter"});
-    addPlaneEntries(addGroup(Gruppe::AffineAbbildungen, "Affine Abbildungen"),
-                    {"Fixgeradenbüschel", "Koordinatengitter", "Konstruktion zeigen",
-                     "Normalform berechnen", "Invariantes Rrechtwinkelpaar",
-                     "Inverse Abb. ausgeben"});
+    // The plane groups: the triangle's and the grid entries from the plane option table; the
+    // others are connected by the tasks that use them.
+    QMenu* dreieck = addGroup(Gruppe::ZweidimDreieck, "Zweidim. Dreieck");
+    QMenu* ellipse = addGroup(Gruppe::Ellipse, "Ellipse");
+    ellipse->addAction(QStringLiteral("Konstruktion zeigen"))->setCheckable(true);
+    for (const PlaneOption& o : planeOptions()) {
+        QMenu* menu = std::string_view(o.group) == "Ellipse" ? ellipse : dreieck;
+        QAction* a = menu->addAction(QString::fromUtf8(o.caption));
+        a->setCheckable(true);
+        a->setChecked(optionen_.*o.flag);
+        const PlaneOption* option = &o;
+        connect(a, &QAction::triggered, this, [this, option] {
+            const bool recompute = applyPlaneOption(optionen_, *option);
+            syncOptionChecks();
+            if (recompute && onPlaneRelease) onPlaneRelease();
+            redraw();
+        });
+        optionEntries_.push_back({a, o.flag});
+    }
+    QMenu* affin = addGroup(Gruppe::AffineAbbildungen, "Affine Abbildungen");
+    for (const char* caption :
+         {"Fixgeradenbüschel", "Koordinatengitter", "Konstruktion zeigen", "Normalform berechnen",
+          "Invariantes Rrechtwinkelpaar", "Inverse Abb. ausgeben"})
+        affin->addAction(QString::fromUtf8(caption))->setCheckable(true);
     PopupMenu1->addSeparator();
 
     QAction* help = PopupMenu1->addAction(QStringLiteral("Rechenhilfe"));
@@ -371,6 +383,11 @@ void TZeichnungsDlg::setGroupEnabled(Gruppe gruppe, bool enabled) {
     groups_[static_cast<int>(gruppe)]->menuAction()->setEnabled(enabled);
 }
 
+void TZeichnungsDlg::enablePlaneGroup(const QString& caption) {
+    for (Gruppe g : {Gruppe::ZweidimDreieck, Gruppe::Ellipse})
+        setGroupEnabled(g, groups_[static_cast<int>(g)]->title() == caption);
+}
+
 bool TZeichnungsDlg::isGroupEnabled(Gruppe gruppe) const {
     return groups_[static_cast<int>(gruppe)]->menuAction()->isEnabled();
 }
@@ -411,7 +428,8 @@ void TZeichnungsDlg::rotationStandard() {
 }
 
 void TZeichnungsDlg::switchToPlaneMode() {
-    Bildloeschen();
+    // The 3-D scene is forgotten; the plane task that asked for the switch stays.
+    if (!isPlaneKind(szene_.art)) szene_.art = Szenenart::keine;
     view_.resetPlaneView();
     Panel1->hide();
     Panel4->show();
@@ -503,7 +521,8 @@ void TZeichnungsDlg::mouseMoveEvent(QMouseEvent* event) {
             view_.Ursprung2X = pos.x();
             view_.Ursprung2Y = pos.y();
         }
-        if (onPlaneDrag) {
+        // With a step below one pixel the mouse cannot be mapped back to the plane.
+        if (onPlaneDrag && view_.planeMappable()) {
             double x = 0, y = 0;
             view_.screenToPlane(pos.x(), pos.y(), x, y);
             onPlaneDrag(x, y);

@@ -54,6 +54,8 @@ public:
     // Check marks of the option entries from the flags (scenes may change flags).
     void syncOptionChecks();
     void setGroupEnabled(Gruppe gruppe, bool enabled);
+    // After a plane task: its group ("Zweidim. Dreieck" or "Ellipse") on, the other one off.
+    void enablePlaneGroup(const QString& caption);
     bool isGroupEnabled(Gruppe gruppe) const;
     // An entry of the context menu: `group` is the submenu's caption ("Gerade", "Ebene",
     // "Zweidim. Dreieck", "Ellipse", "Affine Abbildungen"), empty for top-level entries.

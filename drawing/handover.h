@@ -4,6 +4,7 @@
 // scene kind, asks for a redraw and writes the task's report on the sheet. It needs no window:
 // the redraw request is a callback (the drawing window's redraw, or nothing when headless).
 #include "core/scene.h"
+#include "plane/records.h"
 
 #include <functional>
 #include <utility>
@@ -84,6 +85,19 @@ public:
     void LineareAbh2_Uebergeben(const TPunkt& a, const TPunkt& b);
     void LineareAbh3_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c);
     void LineareAbh4_Uebergeben(const TPunkt& a, const TPunkt& b, const TPunkt& c, const TPunkt& d);
+
+    // --- Plane tasks ---
+    // Switches the drawing to plane mode (Ebene2_starten): the 2-D origin in the middle, 10
+    // units each way, the window's panels. The drawing window sets it; headless, the session
+    // switches its view state.
+    std::function<void()> ebene2Starten;
+    // No plane task is shown any more (the option flags stay).
+    void Ebene2_zuruecksetzen();
+    // After a plane task stored its input and set its kind: plane mode, redraw, and the task's
+    // report (which derives its values first).
+    void Ebene2_berechnen();
+    // The triangle A, B, C (yellow, named "A", "B", "C" by the caller).
+    void Dreieck2_uebergeben(const TPunkt2& A, const TPunkt2& B, const TPunkt2& C);
 
 private:
     // One object to store: its store and a copy of it. The copy is taken when the argument is

@@ -5,7 +5,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLine>
 #include <QPoint>
+
+#include <vector>
 
 class QPainter;
 
@@ -14,6 +17,10 @@ public:
     // Draws with the painter as it is set up (device, clipping); antialiasing is switched off
     // so that strokes fall on whole pixels as the coordinates say.
     explicit QtCanvas(QPainter& painter, const QFont& font = defaultFont());
+    // Draws the strokes still collected.
+    ~QtCanvas() override;
+    QtCanvas(const QtCanvas&) = delete;
+    QtCanvas& operator=(const QtCanvas&) = delete;
 
     // Labels: Arial with 11 pixels (8 points at 96 dpi), bold.
     static QFont defaultFont();
@@ -34,6 +41,11 @@ public:
 
 private:
     void applyPen();
+    // Line-tos are collected and drawn in one painter call: a circle of 360 chords or the ticks
+    // of the axes cost one call instead of hundreds. Anything else that draws, and every
+    // change of the pen, draws the collected segments first.
+    void flush();
+    void dottedStraightLine(const QPoint& from, const QPoint& to);
 
     QPainter& painter_;
     QColor penColor_{Qt::black};
@@ -46,4 +58,7 @@ private:
     QColor fontColor_{Qt::black};
     QFont font_;
     QPoint position_;
+    std::vector<QLine> lines_;
+    bool atLineEnd_ = false; // the last collected segment ends at position_
+    std::vector<QPoint> dots_;
 };

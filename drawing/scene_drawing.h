@@ -24,5 +24,12 @@ struct SceneDrawEvents {
 // The drawing reads the scene; it changes only what the tasks expect of a picture: a sphere
 // with a point on or outside it switches the parameter patch on, and a zero vector product
 // gives the scene up.
+//
+// In the view's 2-D mode it draws the plane scene instead (Ebene2_neu_zeichnen), so the window,
+// off-screen pictures and the headless runner need not know the mode.
 void Zeichne_alles(Canvas& canvas, ViewState& view, Szene& szene, Optionen& optionen,
                    const SceneDrawEvents& events = {});
+
+// The plane scene: the 2-D axes in white (with the grid option), then the drawing of the current
+// plane task's row. Writes nothing on the sheet. Errors of the mapping (RangeError) leave it.
+void Ebene2_neu_zeichnen(Canvas& canvas, ViewState& view, Szene& szene, Optionen& optionen);

@@ -92,17 +92,19 @@ std::uint64_t ScenePainter::fingerprint() const {
     Fingerprint f;
     const ViewState& v = view_;
     for (int i : {v.Width, v.Height, v.UrsprungX, v.UrsprungY, v.EinheitenX, v.EinheitenY,
-                  v.EinheitenZ, v.WinkelX, v.WinkelY, v.WinkelZ})
+                  v.EinheitenZ, v.WinkelX, v.WinkelY, v.WinkelZ, v.Ursprung2X, v.Ursprung2Y,
+                  v.Schritt2X, v.Schritt2Y, v.Einheiten2X, v.Einheiten2Y})
         f.value(i);
     f.value(v.Hintergrundfarbe);
     f.value(v.farbig);
     f.value(v.zweidim);
 
     const Optionen& o = optionen_;
-    for (bool b :
-         {o.Spurpunkte, o.Projektionsgeraden, o.Ursprungslotgeraden, o.KoordSchnittpunkte,
-          o.Spurgeraden, o.Parameterdarstellung, o.Quaderdarstellung, o.Quaderschnittpunkte,
-          o.HilfsQuader, o.DreieckHoehen, o.TetraederKanten, o.KugelEbenenpunkte})
+    for (bool b : {o.Spurpunkte, o.Projektionsgeraden, o.Ursprungslotgeraden, o.KoordSchnittpunkte,
+                   o.Spurgeraden, o.Parameterdarstellung, o.Quaderdarstellung,
+                   o.Quaderschnittpunkte, o.HilfsQuader, o.DreieckHoehen, o.TetraederKanten,
+                   o.KugelEbenenpunkte, o.Seitenmitten, o.Seitenhalbierende, o.Mittelsenkrechte,
+                   o.Hoehen, o.Winkelhalbierende, o.Eulergerade, o.Koordinatengitter})
         f.value(b);
 
     const Szene& s = szene_;
@@ -119,6 +121,7 @@ std::uint64_t ScenePainter::fingerprint() const {
     for (const TKugelV* k : {&s.SzeneKugelV, &s.SzeneKugelV1, &s.SzeneKugelV2}) f.add(*k);
     for (const TPunkt* p : {&s.SzeneVek1, &s.SzeneVek2, &s.SzeneVek3, &s.SzeneVek4}) f.add(*p);
     for (const TPunkt& p : s.SzeneTeilpunkte) f.add(p);
+    for (const TPunkt2& p : s.SzeneDreieck2) f.add(punkt(p.x, p.y, 0, p.Farbe, p.Name));
     for (int i = 0; i < 6; ++i) {
         f.add(s.SzeneSchnittpunkte[i]);
         f.value(s.SzeneSchnittpunktDa[i]);
@@ -164,9 +167,12 @@ void ScenePainter::reportOnce(std::exception_ptr error, const std::string& messa
 QImage renderScene(ViewState& view, Szene& szene, Optionen& optionen,
                    const SceneDrawEvents& events) {
     QImage image(view.Width, view.Height, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QtCanvas canvas(painter);
-    paintBackground(canvas, view);
-    Zeichne_alles(canvas, view, szene, optionen, events);
+    {
+        // The canvas draws its last strokes when it ends, before the painter does.
+        QPainter painter(&image);
+        QtCanvas canvas(painter);
+        paintBackground(canvas, view);
+        Zeichne_alles(canvas, view, szene, optionen, events);
+    }
     return image;
 }

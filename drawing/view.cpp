@@ -98,9 +98,15 @@ void ViewState::computePlaneSteps() {
     Schritt2Y = steps(Ursprung2Y, Einheiten2Y);
 }
 
+// Rounded to the nearest pixel. Drawing and the hit test of dragged points both map through
+// here, so a point is found exactly where it is drawn.
 void ViewState::planeToScreen(double x, double y, int& sx, int& sy) const {
-    sx = offset(Ursprung2X, Schritt2X * x);
-    sy = trunc_int(static_cast<double>(Ursprung2Y) - trunc_int(Schritt2Y * y));
+    sx = trunc_int(static_cast<double>(Ursprung2X) + std::round(Schritt2X * x));
+    sy = trunc_int(static_cast<double>(Ursprung2Y) - std::round(Schritt2Y * y));
+}
+
+bool ViewState::planeMappable() const {
+    return Schritt2X >= 1 && Schritt2Y >= 1;
 }
 
 void ViewState::screenToPlane(int sx, int sy, double& x, double& y) const {

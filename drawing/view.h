@@ -52,8 +52,11 @@ struct ViewState {
     // 2-D mode: origin in the middle of the area, 10 units each way, steps from those.
     void resetPlaneView();
     void computePlaneSteps();
-    // Plane point to screen (RangeError as above).
+    // Plane point to screen, rounded to the nearest pixel (RangeError as above).
     void planeToScreen(double x, double y, int& sx, int& sy) const;
+    // False when a plane step is below one pixel (a tiny window, or many units): then no ticks
+    // are drawn and the mouse is not mapped back to the plane.
+    bool planeMappable() const;
     // Screen to plane, cut toward zero to a multiple of 0.1 (MathError for a zero step).
     void screenToPlane(int sx, int sy, double& x, double& y) const;
 

@@ -22,6 +22,13 @@ struct FieldAnchor { // one number (a plane's constant, a radius, a sphere's con
     bool gesetzt = false;
 };
 
+struct PairAnchor {          // a plane point written as name(x/y)
+    int x1 = 0;              // where the x value begins (after the name)
+    int x2 = 0;              // where the y value begins (after the "/")
+    int oben = 0, unten = 0; // the line's top and top plus the height of "M"
+    bool gesetzt = false;
+};
+
 // All anchor records of the sheet. Index 0 is the first object of its kind in the report,
 // index 1 the second (two lines, two planes, two spheres).
 struct Anchors {
@@ -35,6 +42,7 @@ struct Anchors {
     ColumnAnchor kugelA[2];      // sphere i in vector form: vector of the equation
     FieldAnchor kugelC[2];       //   and constant
     ColumnAnchor vek[4];         // vectors p, q, r, s of the vector tasks
+    PairAnchor paar[3];          // the plane task's input points (triangle: A, B, C)
 
     void leeren() { *this = Anchors{}; }
 };

@@ -13,7 +13,6 @@ SheetEditing::SheetEditing(Szene& szene, Sheet& sheet, Messages& meldungen)
     : szene_(szene), sheet_(sheet), meldungen_(meldungen) {}
 
 void SheetEditing::Image1MouseDown(bool links, int X, int Y) {
-    if (planeClick && planeClick(links, X, Y)) return;
     if (szene_.art == Szenenart::keine) return;
 
     // The recomputation moves the anchors; the whole click is tested against these.

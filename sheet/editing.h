@@ -29,6 +29,9 @@ int PunktUnterkante(const Anchors& anker, int i);
 bool SpalteKlick(TPunkt& V, const ColumnAnchor& a, bool links, int X, int Y);
 // One number in a rectangle, changed by 1.
 bool FeldKlick(double& wert, const FieldAnchor& a, bool links, int X, int Y);
+// A plane point written as name(x/y): Y in [oben, unten]; X in [x1, x2] changes x, X in
+// (x2, x2 + 30] changes y, each by 1.
+bool PaarKlick(double& x, double& y, const PairAnchor& a, bool links, int X, int Y);
 
 // The click editing of the 3-D tasks, for the sheet of the program. It changes the scene stores
 // in place and nothing else (the dialogs' remembered texts stay as they were typed).
@@ -53,17 +56,13 @@ public:
     // the objects that the hand-over stored are the backup of the very first click.
     void takeBackups();
 
-    // Asks the drawing window to redraw the scene.
+    // Asks the drawing window to redraw the scene (plane tasks included: their click editing
+    // goes through their kind's row like every other task's).
     std::function<void()> redraw;
     // Hands the four points and the sphere through them over again (the drawing's hand-over,
     // which stores them, redraws and writes the report). Without it the sphere is stored and
     // reported here.
     std::function<void(const TViereck&, const TKugel&)> Kugel4Punkte_uebergeben;
-    // The click editing of the plane tasks (triangle, ellipse, matrices, affine maps), which
-    // keep their own anchors and use their own hit tests (fine fields, pairs, matrix entries,
-    // map coefficients). It is asked first and answers true when a plane task is the current
-    // task and it has taken the click; otherwise the 3-D task of the scene gets it.
-    std::function<bool(bool links, int X, int Y)> planeClick;
 
 private:
     bool rebuildLine();   // false: invalid, the backup was restored

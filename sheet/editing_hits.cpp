@@ -20,6 +20,7 @@ double schritt(bool links) {
 constexpr int PunktZeile = 20;  // how far below a point line's top a click still hits it
 constexpr int DritteZeile = 13; // how far below the top of a column's third row
 constexpr int DritteKoord = 20; // how far right of the start of a point's third coordinate
+constexpr int PaarY = 30;       // how far right of the start of a plane point's y value
 
 } // namespace
 
@@ -74,6 +75,19 @@ bool FeldKlick(double& wert, const FieldAnchor& a, bool links, int X, int Y) {
     return true;
 }
 
+bool PaarKlick(double& x, double& y, const PairAnchor& a, bool links, int X, int Y) {
+    if (!a.gesetzt || !zwischen(Y, a.oben, a.unten)) return false;
+    if (zwischen(X, a.x1, a.x2)) {
+        x += schritt(links);
+        return true;
+    }
+    if (X > a.x2 && zwischen(X, a.x2, static_cast<long long>(a.x2) + PaarY)) {
+        y += schritt(links);
+        return true;
+    }
+    return false;
+}
+
 // --- The input objects of a task ---
 
 void InputClicks::punkt(int i, TPunkt& P) {
@@ -112,4 +126,8 @@ void InputClicks::kugel(int i, TKugelV& V) {
     // number the user sees, so it lowers c.
     note(FeldKlick(V.c, anker_.kugelC[i], !links_, X_, Y_));
     if (!IstKugelV(V)) invalid_ = true;
+}
+
+void InputClicks::paar(int i, TPunkt2& P) {
+    note(PaarKlick(P.x, P.y, anker_.paar[i], links_, X_, Y_));
 }

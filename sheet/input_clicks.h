@@ -3,6 +3,7 @@
 // calls these in the order in which its report writes its inputs; every number that the click
 // hits is changed (the left button raises it, any other button lowers it).
 #include "core/objects.h"
+#include "plane/records.h"
 #include "sheet/anchors.h"
 
 class InputClicks {
@@ -19,6 +20,8 @@ public:
     // form whose radius would be the root of a negative number) marks the click as invalid.
     void kugel(int i, TKugel& K);
     void kugel(int i, TKugelV& V);
+    // A plane point written with Punkt2_ausgeben (its pair anchor i).
+    void paar(int i, TPunkt2& P);
 
     void punkte(TPunkt& A, TPunkt& B) {
         punkt(0, A);

@@ -5,13 +5,14 @@
 
 namespace {
 
-constexpr std::size_t kindCount = static_cast<std::size_t>(Szenenart::LineareAbh4) + 1;
+constexpr std::size_t kindCount = static_cast<std::size_t>(LetzteSzenenart) + 1;
 
 // Every family's rows, indexed by kind. A kind without a row, or with two, is a programming
 // error that the first lookup reports.
 std::array<const TaskKind*, kindCount> buildIndex() {
     std::array<const TaskKind*, kindCount> index{};
-    for (auto family : {figureKinds, lineKinds, planeKinds, sphereKinds, vectorKinds}) {
+    for (auto family :
+         {figureKinds, lineKinds, planeKinds, sphereKinds, vectorKinds, planeFigureKinds}) {
         for (const TaskKind& row : family()) {
             const auto i = static_cast<std::size_t>(row.art);
             if (i >= kindCount || index[i]) throw std::logic_error("task kind listed twice");
@@ -34,4 +35,9 @@ const TaskKind* taskKind(Szenenart art) {
 void deriveScene(Szene& szene) {
     const TaskKind* kind = taskKind(szene.art);
     if (kind && kind->derive) kind->derive(szene);
+}
+
+bool isPlaneKind(Szenenart art) {
+    const TaskKind* kind = taskKind(art);
+    return kind && kind->contextGroup;
 }

@@ -37,6 +37,8 @@ struct TaskKind {
     // The points the user may drag in the plane drawing; nullptr for tasks in space.
     std::vector<DragHandle> (*handles)(Szene& szene) = nullptr;
     // Caption of the drawing window's context-menu group that belongs to the kind, or nullptr.
+    // A kind with a group is a plane task: it is drawn in the window's 2-D mode, and handing it
+    // over switches the menus to plane mode with this group enabled.
     const char* contextGroup = nullptr;
 };
 
@@ -46,9 +48,14 @@ std::span<const TaskKind> lineKinds();
 std::span<const TaskKind> planeKinds();
 std::span<const TaskKind> sphereKinds();
 std::span<const TaskKind> vectorKinds();
+// The tasks of plane geometry (the triangle; later the ellipses and affine maps), drawn in the
+// drawing window's 2-D mode.
+std::span<const TaskKind> planeFigureKinds();
 
 // The row of a kind; nullptr for `Szenenart::keine`.
 const TaskKind* taskKind(Szenenart art);
+// True for the kinds of plane geometry (those with a context-menu group).
+bool isPlaneKind(Szenenart art);
 
 // Marks the scene as changed: recomputes the values that its kind derives from the input
 // objects. Every path that stores or changes input objects (the hand-over, the click editing)

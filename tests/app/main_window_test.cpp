@@ -294,4 +294,38 @@ TEST_F(Hauptfenster, BeispieleUndAufgabenLaufenAusDemMenue) {
     EXPECT_EQ(p.sheet.protokoll()[0].text, "Ergebnisse:");
 }
 
+// The plane triangle from the menu: plane mode with its context-menu group, the dialog's
+// triangle, and back to 3-D through the drawing window's panel.
+TEST_F(Hauptfenster, EbenesDreieckSchaltetInDenEbenenModusUndZurueck) {
+    zeigen();
+    using G = TZeichnungsDlg::Gruppe;
+    TZeichnungsDlg* z = form->zeichnung();
+    z->setGroupEnabled(G::Ellipse, true);
+    klick({"2-&dim. Geometrie", "Dreieck", "Dreieck (Beispiel)"});
+    EXPECT_EQ(p.szene.art, Szenenart::Dreieck2);
+    EXPECT_TRUE(p.ansicht.zweidim);
+    EXPECT_FALSE(frei({"&Punkte"}) || frei({"Beispie&le"}));
+    EXPECT_TRUE(z->isGroupEnabled(G::ZweidimDreieck));
+    EXPECT_FALSE(z->isGroupEnabled(G::Ellipse) || z->isGroupEnabled(G::Gerade));
+    EXPECT_EQ(p.sheet.zeilen()[1], " Dreieck:");
+
+    // "allen besondere Linien" checks six entries, not the grid.
+    z->menuEntry("Zweidim. Dreieck", "allen besondere Linien")->trigger();
+    EXPECT_TRUE(z->menuEntry("Zweidim. Dreieck", "mit Höhen")->isChecked());
+    EXPECT_FALSE(z->menuEntry("Zweidim. Dreieck", "mit Koordinatengitter")->isChecked());
+    z->menuEntry("Zweidim. Dreieck", "mit Koordinatengitter")->trigger();
+    EXPECT_TRUE(z->menuEntry("Ellipse", "mit Koordinatengitter")->isChecked());
+
+    antwort = {true, {"0", "0", "6", "0", "0", "3"}, {}, false};
+    klick({"2-&dim. Geometrie", "Dreieck", "Eingabe (Dreieck)"});
+    EXPECT_EQ(geoeffnet, std::vector<std::string>{"TDreieck2dlg"});
+    EXPECT_EQ(p.sheet.zeilen()[4], " C(0/3)");
+
+    z->Panel4Click();
+    EXPECT_EQ(p.szene.art, Szenenart::keine);
+    EXPECT_FALSE(p.ansicht.zweidim);
+    EXPECT_TRUE(frei({"&Punkte"}));
+    EXPECT_FALSE(z->isGroupEnabled(G::ZweidimDreieck));
+}
+
 } // namespace

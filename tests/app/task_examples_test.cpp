@@ -36,6 +36,7 @@ const Beispiel beispiele[] = {
     {"Skalarprodukt", Szenenart::Skalarprodukt, "......"},
     {"Vektorprodukt", Szenenart::Vektorprodukt, "......"},
     {"Spatprodukt", Szenenart::Spatprodukt, "......"},
+    {"Dreieck (Beispiel)", Szenenart::Dreieck2, "......"},
 };
 // clang-format on
 

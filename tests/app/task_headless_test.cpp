@@ -76,7 +76,9 @@ TEST(Headless, UsageErrorsEndWithStatusOne) {
              {"--example", "Ellipse"},
              {"--task", "Punkte/Punkt", "--fields", "1", "2"},
              {"--frobnicate"},
-             {"--task", "Punkte/Punkt", "--example", "Punkt"},
+             {"--fields", "1", "--task", "Punkte/Punkt"},
+             {"--example", "Punkt", "--checked"},
+             {"--task", "Zweidim. Dreieck/mit Höhen", "--fields", "1"},
              {"--task", "Punkte/Punkt", "--colours", "red"},
              {"--sheet"},
              {"--example", "Punkt", "--sheet", "/nonexistent/dir/x.png"}})

@@ -79,6 +79,7 @@ const Fall faelle[] = {
     {"N2Vektoren1Click", "1 2 3 2 4 6", A::LineareAbh2, ""},
     {"N3Vektoren1Click", "1 0 0 0 1 0 0 0 1", A::LineareAbh3, ""},
     {"N4Vektoren1Click", "1 0 0 0 1 0 0 0 1 1 1 1", A::LineareAbh4, ""},
+    {"Dreieck4Click", "-4 -1 4 -1 0 4", A::Dreieck2, ""},
 };
 // clang-format on
 

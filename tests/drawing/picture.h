@@ -1,6 +1,7 @@
 #pragma once
 // A recorded picture for the drawing tests: the 584 × 584 view with 10 units, a scene, options
 // and a recording canvas; draw() runs the whole scene dispatcher.
+#include "drawing/primitives.h"
 #include "drawing/scene_drawing.h"
 #include "support/recording_canvas.h"
 
@@ -8,13 +9,16 @@
 
 #include <vector>
 
-constexpr TFarbe Gelb = farbe::Gelb, Lime = farbe::Lime;
+constexpr TFarbe Gelb = farbe::Gelb, Lime = farbe::Lime, Aqua = farbe::Aqua, Rot = farbe::Rot,
+                 Weiss = farbe::Weiss;
+constexpr PenStyle Solid = PenStyle::Solid, Dot = PenStyle::Dot;
 
 struct Picture {
     ViewState view;
     Szene szene;
     Optionen optionen;
     RecordingCanvas canvas;
+    DrawContext z{canvas, view, optionen}; // for single primitives
     int zeroCrossProducts = 0;
 
     explicit Picture(Szenenart art = Szenenart::keine) {
@@ -30,6 +34,34 @@ struct Picture {
         Zeichne_alles(canvas, view, szene, optionen, events);
     }
 
+    // Segments drawn with this pen, or in this colour.
+    std::size_t in(TFarbe colour, int width, PenStyle style) const {
+        std::size_t n = 0;
+        for (const auto& s : canvas.segments)
+            n += s.colour == colour && s.width == width && s.style == style;
+        return n;
+    }
+    std::size_t coloured(TFarbe colour) const {
+        std::size_t n = 0;
+        for (const auto& s : canvas.segments) n += s.colour == colour;
+        return n;
+    }
+    // Each of these segments (either way round) drawn exactly once with its pen.
+    struct Seg {
+        TKoord a, b;
+        TFarbe colour;
+        int width;
+        PenStyle style;
+    };
+    void expectSegments(std::initializer_list<Seg> expected) const {
+        int i = 0;
+        for (const Seg& e : expected) {
+            std::size_t n = 0;
+            for (const auto& s : canvas.segmentsBetween(e.a, e.b, 1e-9))
+                n += s.colour == e.colour && s.width == e.width && s.style == e.style;
+            EXPECT_EQ(n, 1u) << "segment " << i++;
+        }
+    }
     // Texts with this content standing for the point p, in this colour.
     int labels(const std::string& name, const TKoord& p, TFarbe colour) const {
         int n = 0;

@@ -101,8 +101,8 @@ TEST(View, PlaneMappingBothWays) {
     int sx = 0, sy = 0;
     v.planeToScreen(1, 1, sx, sy);
     EXPECT_EQ(Px(sx, sy), Px(321, 263));
-    v.planeToScreen(-0.5, -0.5, sx, sy); // truncation toward zero on both axes
-    EXPECT_EQ(Px(sx, sy), Px(278, 306));
+    v.planeToScreen(-0.5, -0.5, sx, sy); // -14.5 pixels round away from zero on both axes
+    EXPECT_EQ(Px(sx, sy), Px(277, 307));
     EXPECT_THROW(v.planeToScreen(1e9, 0, sx, sy), RangeError);
 
     // Back to the model, cut to tenths toward zero: ±0.37 gives ±0.3.

@@ -2,7 +2,9 @@
 # End to end: starts the real program on a virtual X server, runs the example "Tetraeder mit
 # Ebene" from the menu with real key presses, clicks the first coordinate of A on the result
 # sheet with the left and then the right mouse button, and checks from screenshots that the
-# sheet and the drawing changed each time. The screenshots stay in SHOTS_DIR for a reviewer.
+# sheet and the drawing changed each time. Then the plane triangle: "2-dim. Geometrie ›
+# Dreieck › Dreieck (Beispiel)" by keys, a click on A's x on the sheet, and the corner C dragged
+# with the mouse. The screenshots stay in SHOTS_DIR for a reviewer.
 #
 #   sheet_click.sh QUILLON SHEET_LOCATOR SHOTS_DIR
 #
@@ -130,6 +132,60 @@ wait_for_sheet "$work/vorher.png" 3-right-click >/dev/null ||
 changed=$(differing 2-left-click 3-right-click "$drawing_box")
 [ "$changed" -gt 100 ] || fail "the drawing did not change back ($changed pixels)"
 echo "right click: sheet shows A(3/0/0) again, $changed pixels of the drawing changed"
+
+# --- Plane mode. Both "Datei" and "2-dim. Geometrie" have the access key d, so the menu bar is
+# entered with Alt alone and walked to "2-dim. Geometrie": eight steps right, because the arrow
+# keys pass over "Matrizen", which stays disabled while none of its entries works. Its first
+# entry "Dreieck" is a submenu whose first entry is the example. ---
+QT_QPA_PLATFORM=offscreen "$quillon" --example "Dreieck (Beispiel)" --sheet "$work/dreieck.png" \
+    >/dev/null || fail "headless plane example"
+QT_QPA_PLATFORM=offscreen "$quillon" --task "2-dim. Geometrie/Dreieck/Eingabe (Dreieck)" \
+    --fields -3 -1 4 -1 0 4 --sheet "$work/dreieck-a.png" >/dev/null || fail "headless triangle"
+xdotool key alt
+sleep 0.3
+for _ in $(seq 8); do xdotool key Right; done
+xdotool key Down
+sleep 0.3
+xdotool key Right
+sleep 0.3
+xdotool key Return
+wait_for_sheet "$work/dreieck.png" 4-plane-example >/dev/null ||
+    fail "the triangle's report did not appear on the sheet"
+"$locator" same "$shots/4-plane-example.png" "$work/dreieck.png" "$sx" "$sy" ||
+    fail "the sheet moved"
+changed=$(differing 3-right-click 4-plane-example "$drawing_box")
+[ "$changed" -gt 1000 ] || fail "the drawing did not switch to the plane ($changed pixels)"
+echo "plane example: the sheet shows the triangle, $changed pixels of the drawing changed"
+
+# --- Left click on A's x in "A(-4/-1)", the row below "Dreieck:" (rows are 12 pixels). ---
+xdotool mousemove --sync $((sx + 25)) $((sy + 14 + 12 + 5)) click 1 mousemove --sync 1300 5
+wait_for_sheet "$work/dreieck-a.png" 5-plane-click >/dev/null ||
+    fail "after the click the sheet does not show A(-3/-1)"
+changed=$(differing 4-plane-example 5-plane-click "$drawing_box")
+[ "$changed" -gt 50 ] || fail "the drawing did not follow A ($changed pixels)"
+echo "plane click: sheet shows A(-3/-1), $changed pixels of the drawing changed"
+
+# --- Drag C: its mark is the highest yellow pixel of the drawing (its top left corner is two
+# pixels left of and above the point). ---
+read -r px py < <("$locator" topmost "$shots/5-plane-click.png" ffff00 0 $((sx - 12)) "$sy") ||
+    fail "no yellow corner in the drawing"
+cx=$((px + 2))
+cy=$((py + 2))
+xdotool mousemove --sync "$cx" "$cy" mousedown 1
+for d in 10 20 30 40 50 60; do
+    xdotool mousemove --sync $((cx + d)) $((cy + d / 2))
+    sleep 0.05
+done
+xdotool mouseup 1 mousemove --sync 1300 5
+sleep 0.5
+shot 6-plane-drag
+[ "$(differing 5-plane-click 6-plane-drag "$sheet_box")" -gt 0 ] ||
+    fail "the sheet did not follow the dragged corner"
+changed=$(differing 5-plane-click 6-plane-drag "$drawing_box")
+[ "$changed" -gt 100 ] || fail "the drawing did not follow the dragged corner ($changed pixels)"
+"$locator" same "$shots/6-plane-drag.png" "$work/dreieck-a.png" "$sx" "$sy" &&
+    fail "the sheet still shows C(0/4)"
+echo "plane drag: C moved from ($cx, $cy), the report and $changed pixels of the drawing changed"
 
 kill -0 "$app_pid" 2>/dev/null || fail "the program has ended"
 echo "screenshots:"

@@ -4,12 +4,17 @@
 //                                              picture's pixel (0, 0); exit 1 when not found
 //   sheet_locator same SCREENSHOT SHEET X Y    exit 0 when the sheet's top left corner stands
 //                                              at (X, Y) on the screen
+//   sheet_locator topmost SCREENSHOT RRGGBB X0 X1 Y0
+//                                              prints "X Y": the first pixel of exactly that
+//                                              colour, row by row from Y0, between columns X0
+//                                              and X1; exit 1 when there is none
 //
 // SHEET is the picture the headless runner saved for the same task. Its top left corner
 // ("Ergebnisse:" and the first rows of the report) is compared by its dark pixels, so that
 // colours and the smoothing of the font may differ a little between the two.
 #include <QImage>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -69,8 +74,22 @@ QImage laden(const char* pfad) {
 
 } // namespace
 
+// The topmost pixel of a colour in a band of columns (a figure's highest corner).
+int oberstes(const QImage& schirm, QRgb farbe, int x0, int x1, int y0) {
+    for (int y = std::max(0, y0); y < schirm.height(); ++y)
+        for (int x = std::max(0, x0); x < std::min(x1, schirm.width()); ++x)
+            if ((schirm.pixel(x, y) & 0xFFFFFF) == farbe) {
+                std::printf("%d %d\n", x, y);
+                return 0;
+            }
+    return 1;
+}
+
 int main(int argc, char** argv) {
     const std::string art = argc > 1 ? argv[1] : "";
+    if (art == "topmost" && argc == 7)
+        return oberstes(laden(argv[2]), static_cast<QRgb>(std::strtoul(argv[3], nullptr, 16)),
+                        std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]));
     if (!((art == "find" && argc == 4) || (art == "same" && argc == 6))) {
         std::fprintf(stderr, "usage: %s find SCREENSHOT SHEET | same SCREENSHOT SHEET X Y\n",
                      argv[0]);
