@@ -2,6 +2,8 @@
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Paths relative to the checkout, so that the compiler cache serves every clone of it.
+export CCACHE_BASEDIR="$PWD"
 bash scripts/setup.sh
 # The Debian package, which the package test checks.
 bash scripts/package.sh
