@@ -30,19 +30,6 @@ TEST(Lage_zweier_Ebenen, ParallelAndIdenticalLeaveTheLineUntouched) {
     EXPECT_EQ(wort, lage::identisch);
 }
 
-TEST(Abstand_paralleler_Ebenen, OppositeNormalsDecidedBySign) {
-    auto abstand = [](const TEbeneNorm& e, const TEbeneNorm& f) {
-        return Abstand_paralleler_Ebenen(e, f);
-    };
-    EXPECT_DOUBLE_EQ(abstand(ebene(punkt(1, 0, 0), 1), ebene(punkt(-1, 0, 0), 1)), 2);
-    // x1 + x2 + x3 = 3 and −3x1 − 3x2 − 3x3 = 3 (that is x1 + x2 + x3 = −1): 4/√3 ≈ 2.309.
-    EXPECT_NEAR(abstand(ebene(punkt(1, 1, 1), 3), ebene(punkt(-3, -3, -3), 3)), 4 / std::sqrt(3.0),
-                1e-12);
-    // Same orientation: 3/√3 − 1/√3.
-    EXPECT_NEAR(abstand(ebene(punkt(1, 1, 1), 3), ebene(punkt(2, 2, 2), 2)), 2 / std::sqrt(3.0),
-                1e-12);
-}
-
 TEST(Lage_zweier_Ebenen, SupportPointReplacedByOneWithAZeroCoordinate) {
     std::string w;
     // x eliminated: e/b = 2 is whole, so z := 2, y := 0, x := 1 (step 3 gave (1.5, 0.5, 1)).
