@@ -82,6 +82,11 @@ public:
         const DP d = punkt_(g);
         return d.e.null() ? richtung(g) : d;
     }
+    // Small whole components with zeros now and then reach every elimination branch.
+    DP klein() {
+        const DP d = dp(ganz(-2, 2) * 1000, ganz(-2, 2) * 1000, ganz(-2, 2) * 1000);
+        return d.e.null() ? klein() : d;
+    }
     long long faktor(long long n = 3) { // whole, non-zero, in [−n, n]
         const long long f = ganz(-n, n - 1);
         return f >= 0 ? f + 1 : f;
@@ -132,6 +137,7 @@ protected:
         if (!klar(raum, (q.e - p.e).len() * u.e.len() * w.e.len())) return -9;
         const int c = !n.null() ? (raum != 0) : (q.e - p.e).cross(u.e).null() ? 2 : 3;
         const GeradenLage r = lage2(g(p, u), g(q, w));
+        EXPECT_EQ(Richtungen_parallel(u.p, w.p), n.null());
         EXPECT_EQ(r.wort, worte[c]);
         const V P = p.x(), U = u.x(), Q = q.x(), W = w.x();
         if (c == 0) {
@@ -489,8 +495,8 @@ TEST_F(Eigenschaften, SeededDecimalInputsAgainstTheExactOracle) {
     std::map<std::pair<int, int>, int> gesehen; // (relation, exact class) → how often
     for (int i = 0; i < 3000; ++i) {
         SCOPED_TRACE(i);
-        const DP p = z.punkt_(), u = z.richtung(), P = z.punkt_();
-        DP q = z.punkt_(), w = z.richtung();
+        const DP p = z.punkt_(), u = i % 3 ? z.richtung() : z.klein(), P = z.punkt_();
+        DP q = z.punkt_(), w = i % 5 < 2 ? z.klein() : z.richtung();
         // Lines: parallel, identical, intersecting, random (skew).
         if (i % 4 == 0) w = u * z.faktor();
         if (i % 4 == 1) w = u * z.faktor(), q = p + u * z.faktor();
