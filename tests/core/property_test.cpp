@@ -128,7 +128,8 @@ protected:
     static bool ok(const TEbeneNorm& e) { return ok(e.Normale) && ok({e.d}); }
     // Clear: exactly 0 or not tiny against its scale; in between any tolerance may go either way.
     static bool klar(I wert, L skala) { return wert == 0 || std::fabs(L(wert)) > 1e-6L * skala; }
-    static TGerade g(const DP& p, const DP& u) { return gerade(p.p, u.p); }
+    static TGerade g(const DP& p, const DP& u) { return gerade(p.p, u.p, 0x5A); }
+    static TPunkt alt() { return punkt(7, 7, 7, 0x99, "alt"); } // what a result left alone shows
     static TKugel k(const DP& m, I r) { return kugel(m.p, zahl(r)); }
 
     static int zweiGeraden(const DP& p, const DP& u, const DP& q, const DP& w) {
@@ -136,9 +137,15 @@ protected:
         const I raum = (q.e - p.e).dot(n);
         if (!klar(raum, (q.e - p.e).len() * u.e.len() * w.e.len())) return -9;
         const int c = !n.null() ? (raum != 0) : (q.e - p.e).cross(u.e).null() ? 2 : 3;
-        const GeradenLage r = lage2(g(p, u), g(q, w));
+        const GeradenLage r = lage2(g(p, u), g(q, w), {"", "alt", alt(), alt(), alt(), {}});
         EXPECT_EQ(Richtungen_parallel(u.p, w.p), n.null());
         EXPECT_EQ(r.wort, worte[c]);
+        // S in the colour of g, the feet and their line in aqua; the rest stays as it was.
+        EXPECT_EQ(r.S.Name + r.L1.Name + r.L2.Name + r.l.Name, c == 0   ? "Saltalt"
+                                                               : c == 1 ? "altL1L2l:"
+                                                                        : "altaltalt");
+        EXPECT_TRUE(c != 0 || (r.S.Farbe == 0x5Au && r.text == "alt"));
+        EXPECT_TRUE(c != 1 || (r.L1.Farbe == farbe::Aqua && r.l.Farbe == farbe::Aqua));
         const V P = p.x(), U = u.x(), Q = q.x(), W = w.x();
         if (c == 0) {
             EXPECT_TRUE(ok(r.S));
@@ -192,15 +199,16 @@ protected:
     // the normal has no part across).
     static void ebenenformen(const DP& p, const DP& u, const DP& w) {
         const IV n = u.e.cross(w.e);
-        const TEbene par{p.p, u.p, w.p, 0, "E"};
+        const TEbene par{p.p, u.p, w.p, 0x70, "E"};
         TEbeneNorm e, h;
         TEbene zurueck;
         Parameter_zu_Normalenform(par, e);
         EXPECT_EQ(e.Normale.x == 0, n.x == 0);
         EXPECT_EQ(e.Normale.y == 0, n.y == 0);
         EXPECT_EQ(e.Normale.z == 0, n.z == 0);
-        TPunkt S[3], x, y;
+        TPunkt S[3] = {alt(), alt(), alt()}, x, y;
         TGerade s[3]; // x3 = 0, x2 = 0, x1 = 0
+        for (TGerade& sj : s) sj.Name = "alt";
         bool da[3] = {}, daS[3] = {};
         Achsenschnittpunkte(e, S[0], S[1], S[2], daS[0], daS[1], daS[2]);
         Spurgeraden(e, s[0], s[1], s[2], da[0], da[1], da[2]);
@@ -208,6 +216,10 @@ protected:
             const int o = 2 - j; // the coordinate that is 0 on the trace line
             EXPECT_EQ(daS[j], n[j] != 0);
             EXPECT_EQ(da[j], n[(o + 1) % 3] != 0 || n[(o + 2) % 3] != 0);
+            // In the plane's colour; where there is none the record stays as it was.
+            EXPECT_EQ(S[j].Name, daS[j] ? "S" + std::to_string(j + 1) : "alt");
+            EXPECT_EQ(s[j].Name, !da[j] ? "alt" : j == 0 ? "s12:" : j == 1 ? "s13:" : "s23:");
+            EXPECT_TRUE((!daS[j] || S[j].Farbe == 0x70u) && (!da[j] || s[j].Farbe == 0x70u));
             if (daS[j]) {
                 EXPECT_TRUE(ok(S[j]) && v(S[j])[(j + 1) % 3] == 0 && v(S[j])[(j + 2) % 3] == 0);
                 EXPECT_LT(std::fabs(seite(v(S[j]), v(e.Normale), e.d)), 1e-9 * gr(v(S[j])));
@@ -242,19 +254,21 @@ protected:
         if (!klar(N, w.e.len() * n.e.len())) return -9;
         const int c = N != 0 ? 1 : Z == 0 ? 3 : 2;
         int code = 0;
-        TPunkt S;
+        TPunkt S = alt();
         TGerade sg;
         const TEbeneNorm E = ebene(n.p, zahl(d));
         const V Q = q.x(), W = w.x(), Nn = n.x();
         const L D = L(d) / 1000;
         Schnittpunkt_Gerade_Ebene(g(q, w), E, code, S);
         EXPECT_EQ(code, c);
+        EXPECT_TRUE(code == 1 ? S.Name == "S" && S.Farbe == farbe::Aqua : S.Name == "alt");
         if (code == 1) {
             EXPECT_TRUE(ok(S));
             EXPECT_LT(std::max(abstandG(v(S), Q, W), std::fabs(seite(v(S), Nn, D))),
                       1e-9 * gr(v(S)));
         }
         Spiegelgerade_an_Ebene(g(q, w), E, sg); // each point of it mirrors a point of g
+        EXPECT_TRUE(sg.Name == "s: " && sg.Farbe == 0x5Au && sg.Stuetz.Name == "P`");
         for (L t : {0.0L, 1.0L, -2.5L}) {
             const V x = Q + W * t, bild = x - Nn * (2 * (Nn.dot(x) - D) / Nn.dot(Nn));
             EXPECT_LT(abstandG(bild, v(sg.Stuetz), v(sg.Richtung)), 1e-9 * gr(bild));
@@ -275,7 +289,12 @@ protected:
         }
         const L abst = c.len() / w.e.len() / 1000, tol = 1e-9 * gr(Q.x());
         const V W = w.x(), Nn = n.x();
-        if (flag == 1) {
+        if (flag == 1) { // foot and perpendicular in aqua
+            EXPECT_TRUE(F.Name == "L" && F.Farbe == farbe::Aqua && l.Name == "l:" &&
+                        l.Farbe == farbe::Aqua);
+            EXPECT_LT(std::max(abstandG(Q.x(), v(l.Stuetz), v(l.Richtung)),
+                               abstandG(v(F), v(l.Stuetz), v(l.Richtung))),
+                      tol);
             Spiegelpunkt(Q.p, F, sp);
             EXPECT_LT(
                 std::max(abstandG(v(F), q.x(), W), std::fabs((Q.x() - v(F)).dot(W)) / W.len()),
@@ -286,6 +305,10 @@ protected:
         }
         const TEbeneNorm E = ebene(n.p, zahl(d));
         Lot_auf_Ebene(Q.p, E, l, F);
+        EXPECT_TRUE(F.Name == "L" && F.Farbe == farbe::Aqua && l.Name == "L");
+        EXPECT_LT(std::max(abstandG(Q.x(), v(l.Stuetz), v(l.Richtung)),
+                           v(l.Richtung).cross(Nn).len() / v(l.Richtung).len() / Nn.len()),
+                  tol);
         EXPECT_LT(std::fabs(seite(v(F), Nn, L(d) / 1000)), tol);
         EXPECT_LT((Q.x() - v(F)).cross(Nn).len() / Nn.len(), tol);
         EXPECT_NEAR(Abstand_Punkt_Ebene(Q.p, E), std::fabs(seite(Q.x(), Nn, L(d) / 1000)), tol);
@@ -304,9 +327,14 @@ protected:
         }
         int code = 0;
         TGerade f;
-        TPunkt S, T;
-        Treffgerade(P.p, g(p, u), g(q, w), code, f, S, T);
+        TPunkt S = alt(), T = alt(), Pf = P.p;
+        f.Name = "alt";
+        Pf.Farbe = 0x5B;
+        Treffgerade(Pf, g(p, u), g(q, w), code, f, S, T);
         EXPECT_EQ(code, c);
+        // f, S and T in the colour of P; none of them touched without a meeting line.
+        EXPECT_EQ(f.Name + S.Name + T.Name, code == 1 ? "f:ST" : "altaltalt");
+        EXPECT_TRUE(code != 1 || (f.Farbe == 0x5Bu && S.Farbe == 0x5Bu && T.Farbe == 0x5Bu));
         if (code == 1) { // S on h, T on g, P and T on f
             EXPECT_TRUE(ok(S) && ok(T) && ok(f));
             const V F = v(f.Stuetz), Fu = v(f.Richtung);
@@ -344,12 +372,17 @@ protected:
         const V M = m.x(), P = p.x(), U = u.x();
         int anzahl = -1;
         bool fehler = true;
-        TPunkt S[2], F[2], B[2];
+        TPunkt S[2] = {alt(), alt()}, F[2], B[2];
         TEbeneNorm T[2];
+        T[0].Name = "alt";
         Schnitt_Gerade_Kugel(K, g(p, u), anzahl, S[0], S[1]);
         Kugelpunkte_zur_Geraden(g(p, u), K, F[0], F[1]);
         Tangentialebenen_durch_Gerade(K, g(p, u), fehler, T[0], T[1], B[0], B[1]);
         EXPECT_EQ(anzahl, soll);
+        // Named in the line's colour where found; what is not found stays as it was.
+        EXPECT_EQ(S[0].Name + S[1].Name, soll == 2 ? "S1S2" : soll == 1 ? "S1alt" : "altalt");
+        EXPECT_EQ(S[0].Farbe, soll ? 0x5Au : 0x99u);
+        EXPECT_TRUE(fehler ? T[0].Name == "alt" : T[0].Name == "T: " && T[1].Farbe == farbe::Aqua);
         EXPECT_TRUE(ok(S[0]));
         if (soll != 1) {
             EXPECT_EQ(fehler, soll == 2);
@@ -378,13 +411,14 @@ protected:
     // The plane n·x = d and the sphere: circle, touching point or nothing; the pole.
     static int kugelEbene(const DP& m, I r, const DP& n, I d) {
         const I q = n.e.dot(m.e) - d * 1000, diff = q * q - r * r * n.e.dot(n.e);
-        const TEbeneNorm E = ebene(n.p, zahl(d));
+        const TEbeneNorm E = ebene(n.p, zahl(d), 0x31);
         const V M = m.x(), N = n.x();
         const L a = seite(M, N, L(d) / 1000), R = L(r) / 1000;
         bool polDa = false;
-        TPunkt pol;
+        TPunkt pol = alt(), Mk = alt();
         Pol(E, k(m, r), polDa, pol);
         EXPECT_EQ(polDa, q != 0);
+        EXPECT_TRUE(polDa ? pol.Name == "Pol" && pol.Farbe == farbe::Rot : pol.Name == "alt");
         if (polDa && klar(q, n.e.len() * 1e5)) {
             // The polar plane (pol − m)·(x − m) = r² is E: the foot of m on E lies on it.
             EXPECT_TRUE(ok(pol));
@@ -394,10 +428,10 @@ protected:
         }
         if (!klar(diff, L(r * r) * L(n.e.dot(n.e)))) return -9;
         int code = -1;
-        TPunkt Mk;
-        double rk = -1;
+        double rk = 7;
         Lage_Ebene_Kugel(E, k(m, r), code, Mk, rk);
         EXPECT_EQ(code, diff == 0 ? 1 : diff < 0 ? 2 : 0);
+        EXPECT_TRUE(code ? Mk.Name == "Mk" && Mk.Farbe == 0x31u : Mk.Name == "alt" && rk == 7);
         if (code > 0) { // the centre of the circle is the foot of m on E; r² = rk² + a²
             EXPECT_TRUE(ok(Mk) && ok({rk}));
             EXPECT_LT(std::fabs(seite(v(Mk), N, L(d) / 1000)), 1e-9 * gr(v(Mk)));

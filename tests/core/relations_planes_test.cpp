@@ -63,35 +63,6 @@ TEST(Spurpunkt, TracePointsInTheThreeCoordinatePlanes) {
     EXPECT_FALSE(da);
 }
 
-TEST(Spurgeraden, TwoPointsPerCoordinatePlane) {
-    TGerade s12, s13, s23;
-    bool a = false, b = false, c = false;
-    Spurgeraden(ebene(punkt(1, 2, 2), 4, 0x70), s12, s13, s23, a, b, c);
-    EXPECT_TRUE(a && b && c);
-    EXPECT_TRUE(bei(s12, {4, 0, 0}, {-2, 1, 0}, "s12:", 0x70));
-    EXPECT_TRUE(bei(s13, {4, 0, 0}, {-2, 0, 1}, "s13:", 0x70));
-    EXPECT_TRUE(bei(s23, {0, 2, 0}, {0, -1, 1}, "s23:", 0x70));
-
-    s12.Name = "alt";
-    Spurgeraden(ebene(punkt(0, 0, 3), 6), s12, s13, s23, a, b, c);
-    EXPECT_TRUE(!a && b && c);
-    EXPECT_EQ(s12.Name, "alt");
-    EXPECT_TRUE(bei(s13, {0, 0, 2}, {1, 0, 0}));
-    EXPECT_TRUE(bei(s23, {0, 0, 2}, {0, 1, 0}));
-}
-
-TEST(Achsenschnittpunkte, OnlyWhereTheNormalComponentIsNotZero) {
-    TPunkt s1, s2, s3 = punkt(5, 5, 5, 0, "alt");
-    bool a = false, b = false, c = true;
-    Achsenschnittpunkte(ebene(punkt(1, 2, 0), 4, 0x71), s1, s2, s3, a, b, c);
-    EXPECT_TRUE(a && b && !c);
-    EXPECT_TRUE(bei(s1, 4, 0, 0, "S1", 0x71));
-    EXPECT_TRUE(bei(s2, 0, 2, 0, "S2", 0x71));
-    EXPECT_EQ(s3.Name, "alt");
-    Achsenschnittpunkte(ebene(punkt(1, 2, 4), 4, 0x71), s1, s2, s3, a, b, c);
-    EXPECT_TRUE(c && bei(s3, 0, 0, 1, "S3", 0x71));
-}
-
 TEST(WinkelKoordinaten, PlanesAndAxes) {
     double w[6];
     Winkel_Koordinatenebenen(ebene(punkt(0, 0, 2), 1), w[0], w[1], w[2]);
