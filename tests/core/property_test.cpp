@@ -172,9 +172,13 @@ protected:
         const int c = !k.null() ? 0 : (n1.e * d2 - n2.e * d1).null() ? 2 : 3;
         std::string wort;
         TGerade s;
+        s.Name = "alt";
         const TEbeneNorm E1 = ebene(n1.p, zahl(d1)), E2 = ebene(n2.p, zahl(d2));
         Lage_zweier_Ebenen(E1, E2, wort, s);
         EXPECT_EQ(wort, worte[c]);
+        EXPECT_TRUE(c ? s.Name == "alt"
+                      : s.Name == "s:" && s.Stuetz.Name == " P" && s.Farbe == farbe::Aqua &&
+                            s.Stuetz.Farbe == farbe::Aqua && s.Richtung.Farbe == farbe::Aqua);
         if (c != 0) { // n2 = λ·n1: distance |d1·(n1·n2) − d2·(n1·n1)| / (|n1|·|n1·n2|)
             const I nn = n1.e.dot(n2.e);
             const L soll =
