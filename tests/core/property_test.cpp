@@ -130,7 +130,11 @@ protected:
     static bool klar(I wert, L skala) { return wert == 0 || std::fabs(L(wert)) > 1e-6L * skala; }
     static TGerade g(const DP& p, const DP& u) { return gerade(p.p, u.p, 0x5A); }
     static TPunkt alt() { return punkt(7, 7, 7, 0x99, "alt"); } // what a result left alone shows
-    static TKugel k(const DP& m, I r) { return kugel(m.p, zahl(r)); }
+    static TKugel k(const DP& m, I r) {
+        TKugel K = kugel(m.p, zahl(r), 0x44);
+        K.M.Farbe = 0x45;
+        return K;
+    }
 
     static int zweiGeraden(const DP& p, const DP& u, const DP& q, const DP& w) {
         const IV n = u.e.cross(w.e);
@@ -358,6 +362,7 @@ protected:
         if (c == 1) {
             TEbeneNorm t;
             Tangentialebene(k(m, r), P.p, t);
+            EXPECT_TRUE(t.Name == "T: " && t.Farbe == farbe::Aqua && t.Normale.Farbe == 0x45u);
             EXPECT_LT(std::fabs(seite(P.x(), v(t.Normale), t.d)), 1e-9 * gr(P.x()));
             EXPECT_NEAR(std::fabs(seite(m.x(), v(t.Normale), t.d)), L(r) / 1000, 1e-9 * gr(P.x()));
         }
@@ -484,8 +489,12 @@ protected:
         const bool klarD = klar(d, a.e.len() * b.e.len() * c.e.len());
         const DP Q[4] = {A, A + a, A + b, A + c};
         bool geloest = true;
-        TKugel K;
+        TKugel K{alt(), 4, "alt", 6};
         Kugel_durch_4_Punkte(Q[0].p, Q[1].p, Q[2].p, Q[3].p, geloest, K);
+        // Named "K: " with centre "M" in yellow; no sphere leaves the record as it was.
+        EXPECT_TRUE(geloest ? K.Name == "K: " && K.Farbe == farbe::Gelb && K.M.Name == "M" &&
+                                  K.M.Farbe == farbe::Gelb
+                            : K.Name == "alt" && K.r == 4 && K.M.Name == "alt" && K.Farbe == 6);
         if (geloest) {
             EXPECT_TRUE(ok(K.M) && ok({K.r}));
             for (const DP& x : Q) EXPECT_NEAR((x.x() - v(K.M)).len(), K.r, 1e-7 * (1 + K.r));
