@@ -68,6 +68,35 @@ void zeichnen(std::ostream& o, HeadlessSession& s) {
       << s.optionen.Parameterdarstellung << '\n';
 }
 
+// The report and its clickable input numbers, as the scene's row of the drawing library's task
+// table writes them: a count and a hash (the reports' golden has them in full).
+void bericht(std::ostream& o, const Sheet& s) {
+    std::vector<std::array<long long, 4>> v;
+    for (const SheetText& t : s.protokoll()) {
+        std::uint64_t h = 14695981039346656037u;
+        for (unsigned char c : t.text) h = (h ^ c) * 1099511628211u;
+        v.push_back({t.x, t.y, t.farbe, static_cast<long long>(h)});
+    }
+    const Anchors& a = s.anker;
+    auto spalte = [&](const ColumnAnchor& c, int i) {
+        if (c.gesetzt) v.push_back({i, c.links, c.y0, c.y3});
+    };
+    auto feld = [&](const FieldAnchor& f, int i) {
+        if (f.gesetzt) v.push_back({i, f.links, f.oben, f.rechts});
+    };
+    for (int i = 0; i < 4; ++i) {
+        if (a.punkt[i].gesetzt) v.push_back({i, a.punkt[i].x1, a.punkt[i].x3, a.punkt[i].y});
+        spalte(a.vek[i], 10 + i);
+    }
+    for (int i = 0; i < 2; ++i) {
+        for (int k = 0; k < 3; ++k) spalte(a.ebenePar[i][k], 20 + 3 * i + k);
+        for (int k = 0; k < 2; ++k) spalte(a.gerade[i][k], 30 + 2 * i + k);
+        spalte(a.normale[i], 40 + i), spalte(a.kugelM[i], 50 + i), spalte(a.kugelA[i], 60 + i);
+        feld(a.d[i], 70 + i), feld(a.kugelR[i], 80 + i), feld(a.kugelC[i], 90 + i);
+    }
+    o << "report " << summe(v) << '\n';
+}
+
 } // namespace
 
 TEST(ScenesGolden, EveryCorpusSceneDrawsItsRecordedPicture) {
@@ -76,6 +105,7 @@ TEST(ScenesGolden, EveryCorpusSceneDrawsItsRecordedPicture) {
         CorpusRun r(c);
         out << "== " << c.handler << ' ' << c.fields << '\n';
         zeichnen(out, r.session);
+        bericht(out, r.session.sheet);
         Optionen& o = r.session.optionen;
         for (bool* b :
              {&o.Spurpunkte, &o.Projektionsgeraden, &o.Ursprungslotgeraden, &o.KoordSchnittpunkte,

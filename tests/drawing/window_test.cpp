@@ -66,6 +66,8 @@ TEST(DrawingWindow, GeometryOriginAndPanels) {
     EXPECT_EQ(w.child("Panel2")->geometry(), QRect(429, 2, 153, 121));
     EXPECT_EQ(w.child("Panel3")->geometry(), QRect(2, 565, 185, 17));
     EXPECT_EQ(w.child("Panel4")->geometry(), QRect(445, 493, 137, 89));
+    EXPECT_EQ(w.child("SpeedButton7")->geometry(), QRect(6, 99, 139, 18));
+    EXPECT_EQ(w.child("Memo1")->geometry(), QRect(10, 30, 313, 217)); // the help needs no scrolling
     EXPECT_TRUE(w.child("Panel4")->isHidden() && w.child("Memo1")->isHidden());
 }
 

@@ -1,4 +1,4 @@
-// The sheet's window, rendered offscreen.
+// The sheet's window, rendered offscreen; each new report starts at its top.
 #include "sheet/sheet_window.h"
 
 #include <gtest/gtest.h>
@@ -52,4 +52,33 @@ TEST(SheetWindow, ShowsThePictureTwiceItsSizeAndPassesClicksOn) {
     }
     const std::vector<std::tuple<bool, int, int>> erwartet = {{true, 60, 40}, {false, 60, 40}};
     EXPECT_EQ(klicks, erwartet);
+}
+
+TEST(SheetWindow, ANewReportStartsAtTheTopOfTheSheet) {
+    bool farbig = true;
+    Sheet s(10, 10, farbig);
+    TErgebnisDLG fenster(s);
+    fenster.setzeGeometrie(0, 0, 200, 150);
+    fenster.show();
+    QApplication::processEvents();
+    QScrollBar* senkrecht = fenster.verticalScrollBar();
+    ASSERT_GT(senkrecht->maximum(), 100);
+    auto unten = [&] {
+        senkrecht->setValue(senkrecht->maximum());
+        fenster.horizontalScrollBar()->setValue(50);
+    };
+
+    unten();
+    s.loeschen(); // a task writes a new report
+    EXPECT_EQ(senkrecht->value(), 0);
+    EXPECT_EQ(fenster.horizontalScrollBar()->value(), 0);
+
+    // A click on a number writes the report again where the user is looking.
+    fenster.mausGedrueckt = [&](bool, int, int) { s.loeschen(); };
+    unten();
+    const int vorher = senkrecht->value();
+    fenster.bildGeklickt(true, 10, 10);
+    EXPECT_EQ(senkrecht->value(), vorher);
+    s.loeschen();
+    EXPECT_EQ(senkrecht->value(), 0);
 }

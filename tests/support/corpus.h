@@ -34,8 +34,9 @@ inline const std::vector<CorpusCase>& corpus() {
         {"Linie2Click", "0 0 0 2 4 4"},
         // tau = 1/3, T´ = (-1, 0, 0); T beyond B (3 : 1): T´ = (1.5, 0, 0); the midpoint has no
         // T´; T off AB divides nothing; T = B has no ratio (error).
+        // Decimal: (0.4, 0, 0) is the midpoint of (0.1, 0, 0) and (0.7, 0, 0), no T´ near 1.4e15.
         {"Teilverhltnis1Click", "0 0 0 2 0 0 0.5 0 0 | 0 0 0 2 0 0 3 0 0 | 0 0 0 2 0 0 1 0 0 | "
-         "0 0 0 2 0 0 1 1 0 | 0 0 0 2 0 0 2 0 0"},
+         "0 0 0 2 0 0 1 1 0 | 0 0 0 2 0 0 2 0 0 | 0.1 0 0 0.7 0 0 0.4 0 0"},
         // 3-4-5 triangle: area 6, S(1.333/1/0), feet Ha(1.44/1.92/0), Hb = Hc = A.
         {"Dreieck1Click", "0 0 0 4 0 0 0 3 0 | 2 0 0 0 3 0 0 0 5"},
         // B = C: a side without a foot; the altitude through Hb = C has no direction.
@@ -46,7 +47,8 @@ inline const std::vector<CorpusCase>& corpus() {
          "0 0 0 4 0 0 3 2 0 1 2 0 | 0 0 0 1 0 0 2 0 0 3 0 0 | 0 0 0 0 0 0 1 1 0 0 1 0 | "
          "0 0 0 1 0 0 1 1 0 0 1 1 | 4 1 0 0 6 2 0 1 7 2 -3 6"},
         // D = A + C − B = (1, 1, 0), area 2.
-        {"fehlendePunkte1Click", "0 0 0 2 0 0 3 1 0"},
+        // Decimal points of one line are no parallelogram (it was "sogar Raute" with area 0).
+        {"fehlendePunkte1Click", "0 0 0 2 0 0 3 1 0 | 0.1 0.2 0.3 1.3 2.6 3.9 0.7 1.4 2.1"},
         // BCD equilateral with side √2: area 0.866; volume 1/6; foot from A (1/3, 1/3, 1/3).
         {"Tetraeder1Click", "0 0 0 1 0 0 0 1 0 0 0 1 | 1 0 0 1 4 0 0 2 0 1 1 4"},
         // x3 = 0.5 is parallel to AB, BC, AC and halves BD, AD, CD.
@@ -64,12 +66,16 @@ inline const std::vector<CorpusCase>& corpus() {
         // Foot (1, 2, 0) at distance 2, mirror point (-1, 2, 0); then a point on the line.
         {"GerademitPunkt1Click", "1 0 0 0 1 0 3 2 0 | 1 0 0 0 1 0 1 5 0 | 2 2 2 -1 2 1 2 2 8"},
         // Skew (perpendicular from (0,0,0) to (0,1,0)), parallel at √(13/14) = 0.964, identical,
-        // intersecting in (2, 0, 0) under 45°.
-        {"GerademitGerade1Click", "0 0 0 1 0 0 0 1 1 0 0 1 | 0 0 0 1 2 3 1 0 0 -1 -2 -3 | "
+        // intersecting in (2, 0, 0) under 45°. Decimal: the same line with another support point
+        // is identical (it was parallel at 0.000).
+        {"GerademitGerade1Click", "18.9 2.25 0 0.3 0.7 1.1 21 7.15 7.7 0.6 1.4 2.2 | "
+         "0 0 0 1 0 0 0 1 1 0 0 1 | 0 0 0 1 2 3 1 0 0 -1 -2 -3 | "
          "0 0 0 1 2 3 2 4 6 2 4 6 | 0 0 0 1 0 0 2 0 0 1 1 0 | 1 4 3 -1 2 1 -6 2 3 -1 4 -3"},
         // The plane of P and g1 is x2 = 0; g2 meets it in (4, 0, -2), f meets g1 in (2, 0, 0).
-        // Then P on g1, and g2 parallel to that plane.
-        {"GeradeGeradePunkt1Click", "0 0 2 0 0 0 1 0 0 4 1 -1 0 1 1 | "
+        // Then P on g1, and g2 parallel to that plane. Decimal: g2 skew and parallel to the plane
+        // of P and g1 is never "parallel".
+        {"GeradeGeradePunkt1Click", "0.25 0 2.5 0 0 0 1.5 0 0 0 1.5 0 0 0 0.7 | "
+         "0 0 2 0 0 0 1 0 0 4 1 -1 0 1 1 | "
          "3 0 0 0 0 0 1 0 0 4 1 -1 0 1 1 | 0 0 2 0 0 0 1 0 0 0 1 0 0 0 1 | "
          "-4 3 3 1 -1 0 1 2 1 0 0 2 -1 2 0"},
         // x1 - 2x2 + x3 = 0 through the origin; (6,0,0) + r(-2,1,0) + s(-2,0,1) is x1 + 2x2 + 2x3
@@ -119,8 +125,12 @@ inline const std::vector<CorpusCase>& corpus() {
         // m = (1,1,1), r = 5. x3 = 4: circle (1,1,4) radius 4, area 50.265, pole (1,1,9.333),
         // cone 89.361. x3 = 6 touches. x3 = 7 misses, pole inside. x3 = 1 through m.
         // Radius 2 at 0 with x3 = 1: pole (0, 0, 4).
+        // Decimal, m = (1.04, -2.51, -2.26), r = 0.3: n = (-1, 4, 8), |n| = 9, d = n·m + 9r touches
+        // (it was "schneidet" with r = 0.000); n·m = -3.824 passes through M, no pole (it was
+        // printed near 1e15); x3 = 0.5 misses, with pole and cone rows.
         {"KugelinMittelpunktsform5Click", "0 0 1 4 1 1 1 5 | 0 0 1 7 1 1 1 5 | 0 0 1 1 1 1 1 5 | "
-         "0 0 1 1 0 0 0 2"},
+         "0 0 1 1 0 0 0 2 | -1 4 8 -26.46 1.04 -2.51 -2.26 0.3 | "
+         "-1 3 -2.1 -3.824 1.04 -2.51 -2.26 0.3 | 0 0 1 0.5 1.04 -2.51 -2.26 0.3"},
         {"KugelinVektorform6Click", "0 0 1 6 2 2 2 22"},
         {"KugelinMittelpunktsform6Click", "0 0 4 1 0 0 0 1 0 1 1 1 5"},
         {"KugelinVektorform7Click", "3 0 0 1 1 0 -1 0 1 0 4 0 10"},
@@ -141,7 +151,9 @@ inline const std::vector<CorpusCase>& corpus() {
         {"Spatprodukt1Click", "1 2 3 0 1 4 5 6 1 | 0 1 4 1 2 3 5 6 1 | 2 2 0 8 9 4 -1 3 5"},
         // -2q + p = o; independent; q = o gives 0p + 1q = o; p = o gives -0q + p = o.
         {"N2Vektoren1Click", "2 4 6 1 2 3 | 1 0 0 0 1 0 | 1 2 3 0 0 0 | 0 0 0 1 2 3"},
-        {"N3Vektoren1Click", "1 0 0 0 1 0 1 1 0 | 1 0 0 0 1 0 0 0 1 | 1 2 3 2 4 6 0 0 1"},
+        // Decimal r = 2q - p: dependent (the determinant's remainder said independent).
+        {"N3Vektoren1Click", "1 0 0 0 1 0 1 1 0 | 1 0 0 0 1 0 0 0 1 | 1 2 3 2 4 6 0 0 1 | "
+         "0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9"},
         // p + q - r + s = o.
         {"N4Vektoren1Click", "1 0 0 0 1 0 1 1 1 0 0 1"},
     };
