@@ -2,8 +2,10 @@
 
 #include "app/about.h"
 #include "app/dialog_table.h"
+#include "app/error_handling.h"
 #include "app/examples.h"
 #include "app/headless_session.h"
+#include "app/linear_systems.h"
 #include "app/tasks.h"
 #include "app/units.h"
 #include "drawing/plane_options.h"
@@ -136,6 +138,7 @@ struct Command {
     const TaskSpec* task = nullptr;
     const ExampleSpec* example = nullptr;
     const PlaneOption* option = nullptr;
+    const LinearSystemSpec* linearSystem = nullptr;
     void (*units)(ViewState&) = nullptr;
 };
 
@@ -157,6 +160,17 @@ std::optional<Command> resolve(const Step& step, std::ostream& err) {
         }
         return c;
     }
+    if ((c.linearSystem = findLinearSystemByPath(step.path))) {
+        const int expected = c.linearSystem->fieldCount();
+        if (step.haveFields && static_cast<int>(step.fields.size()) != expected) {
+            err << step.path << " takes " << expected << " fields, not " << step.fields.size()
+                << '\n';
+            return std::nullopt;
+        }
+        if (step.colours.empty() && !step.checked) return c;
+        err << step.path << " takes no --colours or --checked\n";
+        return std::nullopt;
+    }
     const bool extras = step.haveFields || !step.colours.empty() || step.checked;
     c.example = findExampleByPath(step.path);
     c.option = findPlaneOption(step.path);
@@ -173,8 +187,26 @@ std::optional<Command> resolve(const Step& step, std::ostream& err) {
     return c;
 }
 
+// A linear system is OK in its dialog: the dialog's labels go to the output, one per line.
+// Without --fields the fields hold their first "0".
+void runLinearSystem(const Step& step, const LinearSystemSpec& spec, HeadlessSession& s,
+                     std::ostream& out) {
+    const std::vector<std::string> texts =
+        step.haveFields
+            ? step.fields
+            : std::vector<std::string>(static_cast<std::size_t>(spec.fieldCount()), "0");
+    withErrorHandling(s.meldungen, [&] {
+        const std::optional<LGSAnzeige> a = solveLinearSystem(spec, texts, s.meldungen);
+        if (!a) return;
+        for (const std::string& zeile : a->matrix) out << zeile << '\n';
+        out << a->loesung << '\n';
+        if (!a->hinweis.empty()) out << a->hinweis << '\n';
+    });
+}
+
 // Runs one step as its menu entry does; errors become the program's boxes as in the window.
-void run(const Step& step, const Command& c, HeadlessSession& s) {
+void run(const Step& step, const Command& c, HeadlessSession& s, std::ostream& out) {
+    if (c.linearSystem) return runLinearSystem(step, *c.linearSystem, s, out);
     if (c.example) return s.runExample(*c.example);
     if (c.option) return s.runPlaneOption(*c.option);
     if (c.units) return c.units(s.view);
@@ -218,7 +250,7 @@ int runHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
     }
 
     HeadlessSession s(err);
-    for (std::size_t i = 0; i < a.steps.size(); ++i) run(a.steps[i], commands[i], s);
+    for (std::size_t i = 0; i < a.steps.size(); ++i) run(a.steps[i], commands[i], s, out);
 
     // The sheet shows something once the records were handed over, even when its report
     // stopped at an error.

@@ -3,6 +3,7 @@
 #include "app/dialog_table.h"
 #include "app/examples.h"
 #include "app/headless.h"
+#include "app/linear_systems.h"
 #include "app/tasks.h"
 #include "drawing/plane_options.h"
 
@@ -54,6 +55,16 @@ const char* describe(InputGroup g) {
         return "A, B, T: x y z each";
     case InputGroup::PlaneTriangle:
         return "A, B, C: x y each";
+    case InputGroup::Matrix2:
+    case InputGroup::Matrix2b:
+        return "2x2 matrix: a11 a12 a21 a22 (row by row)";
+    case InputGroup::Matrix3:
+    case InputGroup::Matrix3b:
+        return "3x3 matrix: a11 ... a33 (row by row)";
+    case InputGroup::PlaneVector:
+        return "v: x y";
+    case InputGroup::SpaceVector:
+        return "v: x y z";
     default:
         return "fields";
     }
@@ -111,6 +122,10 @@ std::string headlessHelp() {
         }
         for (const FieldBinding& b : row->bindings) o << "      " << describe(b.group) << '\n';
     }
+    o << "\nLinear systems (each run prints what the dialog shows after OK):\n";
+    for (const LinearSystemSpec& l : linearSystems())
+        o << "  " << l.path << "  (" << l.fieldCount() << ")\n      each row: coefficients, "
+          << "then the right side (a11 must not be 0)\n";
     o << "\nExamples:\n";
     for (const ExampleSpec& e : exampleTable()) o << "  " << e.caption << '\n';
     o << "\nDrawing options (context menu of the plane drawing):\n";

@@ -3,11 +3,15 @@
 #include "app/commands.h"
 #include "app/examples.h"
 #include "app/input_dialog.h"
+#include "app/linear_system_dialog.h"
 
 TaskCommands::TaskCommands(TaskContext context, LetzteEingaben& inputs, QWidget* dialogParent)
     : context_(context), inputs_(inputs), parent_(dialogParent) {
     showDialog = [this](const std::string& className, const DialogOptions& options) {
         return runInputDialog(className, inputs_, options, parent_);
+    };
+    showLinearSystem = [this](const LinearSystemSpec& spec) {
+        runLinearSystemDialog(spec, context_.meldungen, parent_);
     };
 }
 
@@ -16,6 +20,11 @@ void TaskCommands::registerAll(Befehle& befehle) {
         befehle.registrieren(t.handler, [this, &t] { runFromMenu(t); });
     for (const ExampleSpec& e : exampleTable())
         befehle.registrieren(e.handler, [this, &e] { runExampleFromMenu(e); });
+    // The linear systems do all their work inside their dialog.
+    for (const LinearSystemSpec& s : linearSystems())
+        befehle.registrieren(s.handler, [this, &s] {
+            if (showLinearSystem) showLinearSystem(s);
+        });
 }
 
 namespace {

@@ -13,12 +13,13 @@
 class Befehle;
 class QWidget;
 struct ExampleSpec;
+struct LinearSystemSpec;
 
 class TaskCommands {
 public:
     TaskCommands(TaskContext context, LetzteEingaben& inputs, QWidget* dialogParent = nullptr);
 
-    // Registers every task and example of the tables with the registry.
+    // Registers every task, example and linear system of the tables with the registry.
     void registerAll(Befehle& befehle);
 
     // What a task's menu entry does: the dialog, then the task on OK.
@@ -30,6 +31,8 @@ public:
     // class, owned by the dialog parent; tests replace it.
     std::function<DialogResult(const std::string& className, const DialogOptions& options)>
         showDialog;
+    // Shows a linear-system dialog modally until it is closed; tests replace it.
+    std::function<void(const LinearSystemSpec& spec)> showLinearSystem;
     // Called after a task or example has run (also after a rejected input): the drawing
     // window's check marks follow the option flags.
     std::function<void()> afterRun;

@@ -3,6 +3,7 @@
 // drawing options. Hand-overs fill it, the drawing redraws from it, the sheet's click editing
 // changes it and recomputes.
 #include "core/objects.h"
+#include "plane/matrix.h"   // the matrix records (header only)
 #include "plane/triangle.h" // the plane records and the triangle store (header only)
 
 struct TStrecke {
@@ -67,10 +68,24 @@ enum class Szenenart {
     LineareAbh4,
     // Plane tasks: the drawing window shows them in its 2-D mode.
     Dreieck2, // triangle in the plane
+    // Matrix tasks: they write on the sheet and draw nothing.
+    Matrix2,       // properties of a 2×2 matrix
+    Matmult2,      // product of two 2×2 matrices
+    Matmult3,      // product of two 3×3 matrices
+    Matrix2Vektor, // 2×2 matrix times vector
+    Matrix3Vektor, // 3×3 matrix times vector
 };
 
 // The last kind; the task-kind table is indexed up to it.
-inline constexpr Szenenart LetzteSzenenart = Szenenart::Dreieck2;
+inline constexpr Szenenart LetzteSzenenart = Szenenart::Matrix3Vektor;
+
+// The input of the matrix tasks: the first and second matrix of each size and the vector (its
+// first two entries for a 2×2 matrix).
+struct MatrixAufgabe {
+    TMatrix2 M2[2];
+    TMatrix3 M3[2];
+    double v[3] = {};
+};
 
 // The scene stores. Several tasks share a store (the segment and the line through two points
 // both use SzeneStrecke, and so on); only `art` tells which one is current.
@@ -96,6 +111,9 @@ struct Szene {
     // them) and what the task derives from them.
     TPunkt2 SzeneDreieck2[3];
     TDreieck2Daten Dreieck2;
+
+    // The matrix tasks' input (the sheet's click editing changes it).
+    MatrixAufgabe Matrizen;
 
     // The vector-product hand-over has just shown its "linearly dependent" box for the current
     // vectors; the next repaint gives the scene up without showing the same box a second time.

@@ -91,13 +91,18 @@ public:
     // units each way, the window's panels. The drawing window sets it; headless, the session
     // switches its view state.
     std::function<void()> ebene2Starten;
-    // No plane task is shown any more (the option flags stay).
+    // No plane task and no matrix task is shown any more (the option flags stay).
     void Ebene2_zuruecksetzen();
     // After a plane task stored its input and set its kind: plane mode, redraw, and the task's
     // report (which derives its values first).
     void Ebene2_berechnen();
     // The triangle A, B, C (yellow, named "A", "B", "C" by the caller).
     void Dreieck2_uebergeben(const TPunkt2& A, const TPunkt2& B, const TPunkt2& C);
+
+    // --- Matrix tasks ---
+    // No plane task is shown any more; the matrices are stored, the drawing shows the bare
+    // coordinate system of its current mode and the sheet the task's report.
+    void Matrix_uebergeben(Szenenart art, const MatrixAufgabe& m);
 
 private:
     // One object to store: its store and a copy of it. The copy is taken when the argument is

@@ -6,7 +6,7 @@
 #include "sheet/task_kind.h"
 
 void SceneHandover::Ebene2_zuruecksetzen() {
-    if (isPlaneKind(szene_.art)) szene_.art = Szenenart::keine;
+    if (isPlaneKind(szene_.art) || isMatrixKind(szene_.art)) szene_.art = Szenenart::keine;
 }
 
 void SceneHandover::Ebene2_berechnen() {
@@ -21,4 +21,9 @@ void SceneHandover::Dreieck2_uebergeben(const TPunkt2& A, const TPunkt2& B, cons
     for (int i = 0; i < 3; ++i) szene_.SzeneDreieck2[i] = ecken[i];
     szene_.art = Szenenart::Dreieck2;
     Ebene2_berechnen();
+}
+
+void SceneHandover::Matrix_uebergeben(Szenenart art, const MatrixAufgabe& m) {
+    Ebene2_zuruecksetzen();
+    handOver(art, store(szene_.Matrizen, m));
 }

@@ -43,6 +43,8 @@ struct Anchors {
     FieldAnchor kugelC[2];       //   and constant
     ColumnAnchor vek[4];         // vectors p, q, r, s of the vector tasks
     PairAnchor paar[3];          // the plane task's input points (triangle: A, B, C)
+    FieldAnchor matrix[2][9];    // the entries of matrix i (M or M1, M2), row by row
+    FieldAnchor matrixVektor[3]; // the entries of the vector a matrix is multiplied with
 
     void leeren() { *this = Anchors{}; }
 };

@@ -32,6 +32,8 @@ bool FeldKlick(double& wert, const FieldAnchor& a, bool links, int X, int Y);
 // A plane point written as name(x/y): Y in [oben, unten]; X in [x1, x2] changes x, X in
 // (x2, x2 + 30] changes y, each by 1.
 bool PaarKlick(double& x, double& y, const PairAnchor& a, bool links, int X, int Y);
+// One matrix entry in its rectangle, changed by 0.5.
+bool MatrixKlick(double& wert, const FieldAnchor& a, bool links, int X, int Y);
 
 // The click editing of the 3-D tasks, for the sheet of the program. It changes the scene stores
 // in place and nothing else (the dialogs' remembered texts stay as they were typed).

@@ -88,6 +88,13 @@ bool PaarKlick(double& x, double& y, const PairAnchor& a, bool links, int X, int
     return false;
 }
 
+bool MatrixKlick(double& wert, const FieldAnchor& a, bool links, int X, int Y) {
+    if (!a.gesetzt || !zwischen(X, a.links, a.rechts) || !zwischen(Y, a.oben, a.unten))
+        return false;
+    wert += schritt(links) / 2;
+    return true;
+}
+
 // --- The input objects of a task ---
 
 void InputClicks::punkt(int i, TPunkt& P) {
@@ -130,4 +137,18 @@ void InputClicks::kugel(int i, TKugelV& V) {
 
 void InputClicks::paar(int i, TPunkt2& P) {
     note(PaarKlick(P.x, P.y, anker_.paar[i], links_, X_, Y_));
+}
+
+void InputClicks::matrix(int i, TMatrix2& M) {
+    for (int k = 0; k < 4; ++k)
+        note(MatrixKlick(M.a[k / 2][k % 2], anker_.matrix[i][k], links_, X_, Y_));
+}
+
+void InputClicks::matrix(int i, TMatrix3& M) {
+    for (int k = 0; k < 9; ++k)
+        note(MatrixKlick(M.a[k / 3][k % 3], anker_.matrix[i][k], links_, X_, Y_));
+}
+
+void InputClicks::matrixVektor(double* v, int n) {
+    for (int k = 0; k < n; ++k) note(MatrixKlick(v[k], anker_.matrixVektor[k], links_, X_, Y_));
 }

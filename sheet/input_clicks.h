@@ -3,6 +3,7 @@
 // calls these in the order in which its report writes its inputs; every number that the click
 // hits is changed (the left button raises it, any other button lowers it).
 #include "core/objects.h"
+#include "plane/matrix.h"
 #include "plane/records.h"
 #include "sheet/anchors.h"
 
@@ -22,6 +23,10 @@ public:
     void kugel(int i, TKugelV& V);
     // A plane point written with Punkt2_ausgeben (its pair anchor i).
     void paar(int i, TPunkt2& P);
+    // The entries of matrix i and of the vector multiplied with it, each changed by 0.5.
+    void matrix(int i, TMatrix2& M);
+    void matrix(int i, TMatrix3& M);
+    void matrixVektor(double* v, int n);
 
     void punkte(TPunkt& A, TPunkt& B) {
         punkt(0, A);

@@ -11,8 +11,8 @@ constexpr std::size_t kindCount = static_cast<std::size_t>(LetzteSzenenart) + 1;
 // error that the first lookup reports.
 std::array<const TaskKind*, kindCount> buildIndex() {
     std::array<const TaskKind*, kindCount> index{};
-    for (auto family :
-         {figureKinds, lineKinds, planeKinds, sphereKinds, vectorKinds, planeFigureKinds}) {
+    for (auto family : {figureKinds, lineKinds, planeKinds, sphereKinds, vectorKinds,
+                        planeFigureKinds, matrixKinds}) {
         for (const TaskKind& row : family()) {
             const auto i = static_cast<std::size_t>(row.art);
             if (i >= kindCount || index[i]) throw std::logic_error("task kind listed twice");
@@ -40,4 +40,10 @@ void deriveScene(Szene& szene) {
 bool isPlaneKind(Szenenart art) {
     const TaskKind* kind = taskKind(art);
     return kind && kind->contextGroup;
+}
+
+bool isMatrixKind(Szenenart art) {
+    for (const TaskKind& row : matrixKinds())
+        if (row.art == art) return true;
+    return false;
 }

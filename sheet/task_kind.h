@@ -51,11 +51,15 @@ std::span<const TaskKind> vectorKinds();
 // The tasks of plane geometry (the triangle; later the ellipses and affine maps), drawn in the
 // drawing window's 2-D mode.
 std::span<const TaskKind> planeFigureKinds();
+// The matrix tasks: reports only, nothing drawn.
+std::span<const TaskKind> matrixKinds();
 
 // The row of a kind; nullptr for `Szenenart::keine`.
 const TaskKind* taskKind(Szenenart art);
 // True for the kinds of plane geometry (those with a context-menu group).
 bool isPlaneKind(Szenenart art);
+// True for the matrix tasks.
+bool isMatrixKind(Szenenart art);
 
 // Marks the scene as changed: recomputes the values that its kind derives from the input
 // objects. Every path that stores or changes input objects (the hand-over, the click editing)
