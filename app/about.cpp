@@ -30,8 +30,8 @@ std::string aboutText() {
     return "Quillon " + quillonVersion() +
            "\r\nAnalytische Geometrie und Vektorrechnung\r\n\r\n"
            "Ein Lernprogramm für Schülerinnen, Schüler und Lehrkräfte:\r\n"
-           "Punkte, Geraden, Ebenen und Kugeln im Raum, Vektoren und\r\n"
-           "das Dreieck in der Ebene.\r\n\r\n"
+           "Punkte, Geraden, Ebenen und Kugeln im Raum, Vektoren,\r\n"
+           "das Dreieck in der Ebene, Matrizen und lineare Gleichungssysteme.\r\n\r\n"
            "Lizenz: MIT. Ohne jede Gewähr.\r\n"
            "Quillon – Analytische Geometrie und Vektorrechnung";
 }

@@ -2,7 +2,7 @@
 // The two linear-system tasks of "&Matrizen": dialogs that stay open and solve their system on
 // every OK. The solving on texts is here, without a window, for the dialog, the headless runner
 // and the tests.
-#include "plane/linear_system_report.h"
+#include "plane/linear_system_text.h"
 
 #include <optional>
 #include <string>

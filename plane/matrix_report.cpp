@@ -59,7 +59,8 @@ void Matrix_ausgeben(Sheet& s, const std::string& name, const double* e, int zei
                 a.links = plus_int(links, s.textWidth(text));
                 a.rechts = plus_int(a.links, s.textWidth(t));
                 a.oben = y;
-                a.unten = plus_int(y, s.textHeight("M"));
+                // One pixel short of the next row, so that a click hits one entry only.
+                a.unten = plus_int(y, s.textHeight("M") - 1);
                 a.gesetzt = true;
             }
             text += t + " ";

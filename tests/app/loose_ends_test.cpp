@@ -16,24 +16,27 @@ TEST(LoseEnden, SubmenusWithoutAWorkingEntryAndTheCalculationHelpAreDisabled) {
         QAction* a = form.menueAktion(pfad);
         return a && a->isEnabled();
     };
-    // No entry of "Matrizen" is built: the submenus and the menu itself are off; a menu with a
+    // No entry of "Ellipse" is built: its submenus and the submenu itself are off; a menu with a
     // working entry is on.
-    EXPECT_FALSE(frei({"&Matrizen", "Matrix"}));
-    EXPECT_FALSE(frei({"&Matrizen"}));
+    const std::vector<std::string> ellipse{"2-&dim. Geometrie", "Ellipse"};
+    EXPECT_FALSE(frei(ellipse));
+    EXPECT_FALSE(frei({"2-&dim. Geometrie", "Ellipse", "Mittelpunkt und Achsen"}));
+    EXPECT_FALSE(frei({"&Rechenhilfe"}));
     EXPECT_TRUE(frei({"&Punkte"}));
-    EXPECT_TRUE(frei({"Ei&nheiten"}));
-    // Once one entry works, its submenu and the menu above it are on.
-    form.befehle().registrieren("N2x2Matrix1Click", [] {});
-    EXPECT_TRUE(frei({"&Matrizen", "Matrix"}));
-    EXPECT_TRUE(frei({"&Matrizen"}));
-    EXPECT_FALSE(frei({"&Matrizen", "Matrix und Vektor"}));
+    EXPECT_TRUE(frei({"&Matrizen", "Lineare Gleichungssystem"}));
+    // Once one entry works, its submenu and the menus above it are on.
+    form.befehle().registrieren("EllipseMab1Click", [] {});
+    EXPECT_TRUE(frei({"2-&dim. Geometrie", "Ellipse", "Mittelpunkt und Achsen"}));
+    EXPECT_TRUE(frei(ellipse));
+    EXPECT_FALSE(frei({"2-&dim. Geometrie", "Ellipse", "Exzentr. und Pukt"}));
 
     // The about box.
     form.Copyright1Click();
     ASSERT_EQ(m.eintraege.size(), 1u);
-    for (const char* nicht : {"Matrizen", "Ellipse", "affine"})
+    for (const char* nicht : {"Ellipse", "affine"})
         EXPECT_EQ(m.eintraege[0].text.find(nicht), std::string::npos) << nicht;
     EXPECT_NE(m.eintraege[0].text.find("Kugeln"), std::string::npos);
+    EXPECT_NE(m.eintraege[0].text.find("Matrizen"), std::string::npos);
 
     // The drawing window's "Rechenhilfe" is off until a calculation help is attached.
     TZeichnungsDlg& z3 = *form.zeichnung();

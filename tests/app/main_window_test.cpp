@@ -220,7 +220,6 @@ TEST_F(Hauptfenster, MenueleisteUndUnregistrierteEintraege) {
     EXPECT_EQ(m.arten(), (std::vector<std::string>{"info"}));
 
     // Entries whose command nobody registered are there but disabled; registering enables them.
-    EXPECT_FALSE(frei({"&Matrizen", "Matrix", "2x2 - Matrix"}));
     EXPECT_FALSE(frei({"&Rechenhilfe"}));
     const Pfad gitter{"2-&dim. Geometrie", "Affine Abbildungen", "Optionen", "Koordinatengitter"};
     form->affinmodus_einschalten(true);

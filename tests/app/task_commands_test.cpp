@@ -25,7 +25,8 @@ TEST_F(TaskCommandsTest, TableMatchesMenuAndDialogTables) {
     EXPECT_EQ(findTaskByPath("Gerade/Gerade mit Punkt"), findTask("GerademitPunkt1Click"));
     EXPECT_EQ(findTaskByPath("Ebene/Ebene mit Ebene/Parameter/Normalenform"),
               findTask("ParameterNormalenform1Click"));
-    EXPECT_EQ(findTaskByPath("Matrizen/Matrix/2x2 - Matrix"), nullptr);
+    EXPECT_EQ(findTaskByPath("Matrizen/Matrix/2x2 - Matrix"), findTask("N2x2Matrix1Click"));
+    EXPECT_EQ(findTaskByPath("Matrizen/Lineare Gleichungssystem/2 x 2 - LGS"), nullptr);
     EXPECT_EQ(findTaskByPath("&Punkte/Punkt"), nullptr);
 
     for (const ExampleSpec& e : exampleTable()) {

@@ -80,6 +80,11 @@ const Fall faelle[] = {
     {"N3Vektoren1Click", "1 0 0 0 1 0 0 0 1", A::LineareAbh3, ""},
     {"N4Vektoren1Click", "1 0 0 0 1 0 0 0 1 1 1 1", A::LineareAbh4, ""},
     {"Dreieck4Click", "-4 -1 4 -1 0 4", A::Dreieck2, ""},
+    {"N2x2Matrix1Click", "2 1 1 2", A::Matrix2, ""},
+    {"N2x22x21Click", "2 1 1 2 1 0 -1 3", A::Matmult2, ""},
+    {"N3x33x31Click", "1 0 2 -1 1 -1 2 -1 1 0 1 -1 2 -2 -1 1 0 -2", A::Matmult3, ""},
+    {"N22Matrix1Click", "1 2 1 0 1 1", A::Matrix2Vektor, ""},
+    {"N3x3Matrix2Click", "1 0 2 -1 1 -1 2 -1 1 1 1 1", A::Matrix3Vektor, ""},
 };
 // clang-format on
 

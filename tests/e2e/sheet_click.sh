@@ -134,16 +134,15 @@ changed=$(differing 2-left-click 3-right-click "$drawing_box")
 echo "right click: sheet shows A(3/0/0) again, $changed pixels of the drawing changed"
 
 # --- Plane mode. Both "Datei" and "2-dim. Geometrie" have the access key d, so the menu bar is
-# entered with Alt alone and walked to "2-dim. Geometrie": eight steps right, because the arrow
-# keys pass over "Matrizen", which stays disabled while none of its entries works. Its first
-# entry "Dreieck" is a submenu whose first entry is the example. ---
+# entered with Alt alone and walked to "2-dim. Geometrie": nine steps right, "Matrizen" included.
+# Its first entry "Dreieck" is a submenu whose first entry is the example. ---
 QT_QPA_PLATFORM=offscreen "$quillon" --example "Dreieck (Beispiel)" --sheet "$work/dreieck.png" \
     >/dev/null || fail "headless plane example"
 QT_QPA_PLATFORM=offscreen "$quillon" --task "2-dim. Geometrie/Dreieck/Eingabe (Dreieck)" \
     --fields -3 -1 4 -1 0 4 --sheet "$work/dreieck-a.png" >/dev/null || fail "headless triangle"
 xdotool key alt
 sleep 0.3
-for _ in $(seq 8); do xdotool key Right; done
+for _ in $(seq 9); do xdotool key Right; done
 xdotool key Down
 sleep 0.3
 xdotool key Right

@@ -1,4 +1,4 @@
-#include "plane/linear_system_report.h"
+#include "plane/linear_system_text.h"
 
 #include "core/number_text.h"
 
