@@ -9,20 +9,21 @@
 
 namespace {
 
-// Entries so large that their products leave the double range give no sensible answer; the
-// application's handler shows its boxes instead of "inf" or "nan" on the sheet.
+// Entries so large that their products leave the double range give no sensible answer: every
+// result passes here, and the application's handler shows its boxes instead of "inf" or "nan".
 double endlich(double v) {
     if (!std::isfinite(v)) throw MathError(fehlertext::Gleitkommaueberlauf);
     return v;
 }
 
-// The determinant's snapping is a tolerance the program names itself (1e-8, absolute).
+// The determinant snaps to 0 and 1 within a fixed 1e-8, so that the affine maps built on it
+// recognise rotations and singular matrices typed with decimals.
 constexpr double Einrasten = 1e-8;
 
 } // namespace
 
 double det2(double a, double b, double c, double d) {
-    const double D = a * d - b * c;
+    const double D = endlich(a * d - b * c);
     if (std::fabs(D - 1) < Einrasten) return 1;
     if (std::fabs(D) < Einrasten) return 0;
     return D;
@@ -34,15 +35,16 @@ double det(const TMatrix2& M) {
 
 double det(const TMatrix3& M) {
     const auto& a = M.a;
-    return a[0][0] * (a[1][1] * a[2][2] - a[1][2] * a[2][1]) -
-           a[0][1] * (a[1][0] * a[2][2] - a[1][2] * a[2][0]) +
-           a[0][2] * (a[1][0] * a[2][1] - a[1][1] * a[2][0]);
+    return endlich(a[0][0] * (a[1][1] * a[2][2] - a[1][2] * a[2][1]) -
+                   a[0][1] * (a[1][0] * a[2][2] - a[1][2] * a[2][0]) +
+                   a[0][2] * (a[1][0] * a[2][1] - a[1][1] * a[2][0]));
 }
 
 TMatrix2 produkt(const TMatrix2& A, const TMatrix2& B) {
     TMatrix2 P;
     for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 2; ++j) P.a[i][j] = A.a[i][0] * B.a[0][j] + A.a[i][1] * B.a[1][j];
+        for (int j = 0; j < 2; ++j)
+            P.a[i][j] = endlich(A.a[i][0] * B.a[0][j] + A.a[i][1] * B.a[1][j]);
     return P;
 }
 
@@ -50,16 +52,17 @@ TMatrix3 produkt(const TMatrix3& A, const TMatrix3& B) {
     TMatrix3 P;
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            for (int k = 0; k < 3; ++k) P.a[i][j] += A.a[i][k] * B.a[k][j];
+            for (int k = 0; k < 3; ++k) P.a[i][j] = endlich(P.a[i][j] + A.a[i][k] * B.a[k][j]);
     return P;
 }
 
 void produkt(const TMatrix2& M, const double (&v)[2], double (&Mv)[2]) {
-    for (int i = 0; i < 2; ++i) Mv[i] = M.a[i][0] * v[0] + M.a[i][1] * v[1];
+    for (int i = 0; i < 2; ++i) Mv[i] = endlich(M.a[i][0] * v[0] + M.a[i][1] * v[1]);
 }
 
 void produkt(const TMatrix3& M, const double (&v)[3], double (&Mv)[3]) {
-    for (int i = 0; i < 3; ++i) Mv[i] = M.a[i][0] * v[0] + M.a[i][1] * v[1] + M.a[i][2] * v[2];
+    for (int i = 0; i < 3; ++i)
+        Mv[i] = endlich(M.a[i][0] * v[0] + M.a[i][1] * v[1] + M.a[i][2] * v[2]);
 }
 
 void eigenvektor(const TMatrix2& M, double k, double (&v)[2]) {
@@ -95,7 +98,8 @@ Eigenanalyse eigenanalyse(const TMatrix2& M) {
     e.p = endlich(-(a11 + a22)) + 0.0;
     e.q = endlich(a11 * a22 - a12 * a21) + 0.0;
     e.D = endlich((e.p / 2) * (e.p / 2) - e.q);
-    // Exact comparisons, as described: D decides the number of real eigenvalues.
+    // D decides the number of real eigenvalues by its exact sign: the matrices are typed, and a
+    // double root of whole numbers comes out exactly.
     if (e.D == 0) {
         e.anzahl = 1;
         e.k[0] = -e.p / 2 + 0.0;
@@ -108,7 +112,7 @@ Eigenanalyse eigenanalyse(const TMatrix2& M) {
     return e;
 }
 
-// --- Linear systems. Every comparison here is exact, as the program describes it. ---
+// --- Linear systems. Every comparison here is exact (see matrix.h). ---
 
 namespace {
 

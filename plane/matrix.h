@@ -12,6 +12,8 @@ struct TMatrix3 {
     double a[3][3] = {};
 };
 
+// Every function throws MathError when a result leaves the double range.
+
 // a·d − b·c, snapped: a result within 1e-8 of 1 becomes exactly 1, within 1e-8 of 0 exactly 0.
 double det2(double a, double b, double c, double d);
 double det(const TMatrix2& M);
@@ -33,7 +35,6 @@ struct Eigenanalyse {
     double k[2] = {};    // k1, k2 (k1 alone when there is one)
     double v[2][2] = {}; // their eigenvectors (x, y)
 };
-// Throws MathError when a value leaves the double range (entries near 1e154 and beyond).
 Eigenanalyse eigenanalyse(const TMatrix2& M);
 // A non-zero eigenvector of M for its real eigenvalue k: (−a12/d, 1) with d = a11 − k where d is
 // not zero; otherwise found from the second row, and (1, 0) when that row says nothing either.
@@ -62,7 +63,8 @@ template <int N> struct LGSLoesung {
 };
 
 // Solves by elimination without pivot search. The caller has checked a11 ≠ 0. All comparisons
-// are exact, as the program describes them: nearly singular systems give large values.
+// are exact on purpose: a pupil types whole numbers and sees the exact case; a nearly singular
+// system of decimals is solved with large values rather than declared singular.
 LGSLoesung<2> loese(const LGS<2>& s);
 // As the 2×2 case; when the second pivot vanishes the second and third rows are exchanged, and
 // when both are zero in that column the two remaining rows decide the third unknown.

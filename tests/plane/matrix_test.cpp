@@ -1,6 +1,7 @@
-// Matrices and linear systems: the described edge cases, the eigenvectors the program used to
-// get wrong, and seeded random systems checked by substitution.
+// Matrices and linear systems: the known cases, the eigenvectors of diagonal and triangular
+// matrices, and seeded random systems checked by substitution and rank.
 #include "plane/linear_system_text.h"
+#include "core/errors.h"
 #include "plane/matrix.h"
 
 #include <gtest/gtest.h>
@@ -28,10 +29,14 @@ TEST(Matrix, DeterminantenRastenEinUndProdukte) {
     EXPECT_EQ(P.a[0][1], 6.0);
     EXPECT_EQ(P.a[1][0], 1.0);
     EXPECT_EQ(P.a[1][1], 0.0);
+    // Beyond the double range: the error, never "inf" on the sheet.
+    EXPECT_THROW(det(m2(1e300, 0, 0, 1e300)), MathError);
+    EXPECT_THROW(eigenanalyse(m2(1e200, 1, 1, 1)), MathError);
+    EXPECT_THROW(loese(LGS<2>{{{1e-300, 0}, {0, 1}}, {1e300, 0}}), MathError);
 }
 
 // Every real eigenvalue gets a non-zero eigenvector M·v = k·v; the diagonal matrices and the
-// triangular ones are those where the described rule divided by a21 = 0 or gave (0, 0).
+// triangular ones are those where a rule through a21 alone would divide by 0 or give (0, 0).
 TEST(Matrix, EigenvektorenSindNieNullUndErfuellenMvGleichKv) {
     struct Fall {
         TMatrix2 M;
