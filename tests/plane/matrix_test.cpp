@@ -1,7 +1,7 @@
 // Matrices and linear systems: the known cases, the eigenvectors of diagonal and triangular
 // matrices, and seeded random systems checked by substitution and rank.
-#include "plane/linear_system_text.h"
 #include "core/errors.h"
+#include "plane/linear_system_text.h"
 #include "plane/matrix.h"
 
 #include <gtest/gtest.h>
