@@ -1,6 +1,6 @@
 // The main window: error reporting of menu commands, the closing question, the unit commands,
-// the menu modes, the menu bar, the start-up state, and the 3-D tasks and examples run from the
-// real menu (the dialog answered by the test).
+// the menu modes, the menu bar with its disabled entries and the about box, the start-up state,
+// and the 3-D tasks and examples run from the real menu (the dialog answered by the test).
 #include "app/main_window.h"
 #include "app/menu_table.h"
 #include "app/program.h"
@@ -216,12 +216,19 @@ TEST_F(Hauptfenster, MenueleisteUndUnregistrierteEintraege) {
     EXPECT_FALSE(aktion({"Copyright"})->isVisible());
     zeigen();
     EXPECT_TRUE(aktion({"Copyright"})->isVisible());
-    klick({"Copyright"});
+    klick({"Copyright"}); // the about box names only what the program does
     EXPECT_EQ(m.arten(), (std::vector<std::string>{"info"}));
+    for (const char* nicht : {"Matrizen", "Ellipse", "affine"})
+        EXPECT_EQ(m.eintraege[0].text.find(nicht), std::string::npos) << nicht;
+    EXPECT_NE(m.eintraege[0].text.find("Kugeln"), std::string::npos);
 
-    // Entries whose command nobody registered are there but disabled; registering enables them.
-    EXPECT_FALSE(frei({"&Matrizen", "Matrix", "2x2 - Matrix"}));
+    // Entries whose command nobody registered are there but disabled, and so are submenus and
+    // menus without a working entry; registering one enables it and the menus above it.
+    EXPECT_FALSE(frei({"&Matrizen", "Matrix", "2x2 - Matrix"}) || frei({"&Matrizen"}));
     EXPECT_FALSE(frei({"&Rechenhilfe"}));
+    form->befehle().registrieren("N2x2Matrix1Click", [] {});
+    EXPECT_TRUE(frei({"&Matrizen", "Matrix"}) && frei({"&Matrizen"}));
+    EXPECT_FALSE(frei({"&Matrizen", "Matrix und Vektor"}));
     const Pfad gitter{"2-&dim. Geometrie", "Affine Abbildungen", "Optionen", "Koordinatengitter"};
     form->affinmodus_einschalten(true);
     EXPECT_FALSE(frei(gitter));
