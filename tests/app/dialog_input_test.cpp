@@ -107,9 +107,6 @@ TEST(InputDialog, SpecialMembersShowTheirExtras) {
               (Texts{"Die Routine berechnet eine Gerade von einem ",
                      "Punkt aus, die zwei andere windschiefe Geraden", "schneidet."}));
 
-    EXPECT_EQ(InputDialog("TSkalarProduktDLG", in, {"Skalarprodukt:", 1}).windowTitle(),
-              "Skalarprodukt:");
-
     // The affine equation dialog edits the slot it is given.
     InputDialog affine("TAffAbbEingabeDlg", in, {"", 2});
     EXPECT_EQ(affine.windowTitle(), "Abbildungsgleichung: Aff. Abb. Nr. 2");
