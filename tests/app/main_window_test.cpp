@@ -1,6 +1,6 @@
 // The main window: error reporting of menu commands, the closing question, the unit commands,
-// the menu modes, the menu bar, the start-up state, and the 3-D tasks and examples run from the
-// real menu (the dialog answered by the test).
+// the menu modes, the menu bar with its disabled entries and the about box, the start-up state,
+// and the 3-D tasks and examples run from the real menu (the dialog answered by the test).
 #include "app/main_window.h"
 #include "app/menu_table.h"
 #include "app/program.h"
@@ -216,11 +216,21 @@ TEST_F(Hauptfenster, MenueleisteUndUnregistrierteEintraege) {
     EXPECT_FALSE(aktion({"Copyright"})->isVisible());
     zeigen();
     EXPECT_TRUE(aktion({"Copyright"})->isVisible());
-    klick({"Copyright"});
+    klick({"Copyright"}); // the about box names only what the program does
     EXPECT_EQ(m.arten(), (std::vector<std::string>{"info"}));
+    for (const char* nicht : {"Ellipse", "affine"})
+        EXPECT_EQ(m.eintraege[0].text.find(nicht), std::string::npos) << nicht;
+    for (const char* ja : {"Kugeln", "Matrizen"})
+        EXPECT_NE(m.eintraege[0].text.find(ja), std::string::npos) << ja;
 
-    // Entries whose command nobody registered are there but disabled; registering enables them.
-    EXPECT_FALSE(frei({"&Rechenhilfe"}));
+    // Entries whose command nobody registered are there but disabled, and so are submenus and
+    // menus without a working entry; registering one enables it and the menus above it.
+    const Pfad ellipse{"2-&dim. Geometrie", "Ellipse"}, mab{"2-&dim. Geometrie", "Ellipse",
+                                                            "Mittelpunkt und Achsen"};
+    EXPECT_FALSE(frei(mab) || frei(ellipse) || frei({"&Rechenhilfe"}));
+    form->befehle().registrieren("EllipseMab1Click", [] {});
+    EXPECT_TRUE(frei(mab) && frei(ellipse));
+    EXPECT_FALSE(frei({"2-&dim. Geometrie", "Ellipse", "Exzentr. und Pukt"}));
     const Pfad gitter{"2-&dim. Geometrie", "Affine Abbildungen", "Optionen", "Koordinatengitter"};
     form->affinmodus_einschalten(true);
     EXPECT_FALSE(frei(gitter));

@@ -36,34 +36,23 @@ template <class T> struct Vec {
 using IV = Vec<I>; // exact, in thousandths
 using V = Vec<L>;  // the long-double oracle
 
-// A decimal vector: exact thousandths and the program's record read from the decimal text.
-struct DP {
-    IV e;
-    TPunkt p;
-    V x() const { return {L(e.x) / 1000, L(e.y) / 1000, L(e.z) / 1000}; }
-    DP operator+(const DP& b) const;
-    DP operator-(const DP& b) const;
-    DP operator*(long long n) const;
-};
 double zahl(I k) {
     const long long a = static_cast<long long>(k < 0 ? -k : k);
     return parseNumber((k < 0 ? "-" : "") + std::to_string(a / 1000) + "." +
                        std::to_string(1000 + a % 1000).substr(1));
 }
+// A decimal vector: exact thousandths and the program's record read from the decimal text.
+struct DP {
+    IV e;
+    TPunkt p;
+    DP(IV v = {}) : e(v), p(punkt(zahl(v.x), zahl(v.y), zahl(v.z))) {}
+    V x() const { return {L(e.x) / 1000, L(e.y) / 1000, L(e.z) / 1000}; }
+    DP operator+(const DP& b) const { return e + b.e; }
+    DP operator-(const DP& b) const { return e - b.e; }
+    DP operator*(long long n) const { return e * n; }
+};
 DP dp(I x, I y, I z) {
-    return {{x, y, z}, punkt(zahl(x), zahl(y), zahl(z))};
-}
-DP dp(IV e) {
-    return dp(e.x, e.y, e.z);
-}
-DP DP::operator+(const DP& b) const {
-    return dp(e + b.e);
-}
-DP DP::operator-(const DP& b) const {
-    return dp(e - b.e);
-}
-DP DP::operator*(long long n) const {
-    return dp(e * n);
+    return IV{x, y, z};
 }
 
 class Zufall {
@@ -102,7 +91,7 @@ public:
         std::shuffle(c, c + 3, rng_);
         for (long long& x : c) x *= ganz(0, 1) ? 1 : -1;
         t = {c[0], c[1], c[2]}, tl = w[3], laenge = w[3] * s;
-        return dp(t * s);
+        return DP(t * s);
     }
 
 private:
@@ -211,9 +200,7 @@ protected:
         TEbeneNorm e, h;
         TEbene zurueck;
         Parameter_zu_Normalenform(par, e);
-        EXPECT_EQ(e.Normale.x == 0, n.x == 0);
-        EXPECT_EQ(e.Normale.y == 0, n.y == 0);
-        EXPECT_EQ(e.Normale.z == 0, n.z == 0);
+        for (int j = 0; j < 3; ++j) EXPECT_EQ(v(e.Normale)[j] == 0, n[j] == 0);
         TPunkt S[3] = {alt(), alt(), alt()}, x, y;
         TGerade s[3]; // x3 = 0, x2 = 0, x1 = 0
         for (TGerade& sj : s) sj.Name = "alt";
@@ -456,13 +443,10 @@ protected:
         if ((ee != a2 && std::fabs(L(ee - a2)) < 1e3L) ||
             (ee != b2 && std::fabs(L(ee - b2)) < 1e3L))
             return -9;
-        const I d = ee <= a2 || ee <= b2 ? ee - (rA - rB) * (rA - rB) : ee - (rA + rB) * (rA + rB);
-        const int c = ee <= a2 || ee <= b2 ? (d == 0  ? -1
-                                              : d < 0 ? -3
-                                                      : -2)
-                      : d == 0             ? 1
-                      : d > 0              ? 3
-                                           : 2;
+        const bool innen = ee <= a2 || ee <= b2; // a centre on or in the other sphere
+        const I d = ee - (innen ? (rA - rB) * (rA - rB) : (rA + rB) * (rA + rB));
+        // Touching ±1; inside −3 (one within the other) or −2 (cutting); outside 3 or 2.
+        const int c = (innen ? -1 : 1) * (d == 0 ? 1 : (d < 0) == innen ? 3 : 2);
         EXPECT_EQ(Lage_zweier_Kugeln(k(mA, rA), k(mB, rB)), c);
         EXPECT_EQ(Lage_zweier_Kugeln(k(mB, rB), k(mA, rA)), c);
         return c;
@@ -595,7 +579,7 @@ TEST_F(Eigenschaften, SeededDecimalInputsAgainstTheExactOracle) {
         ++gesehen[{6, kugelGerade(m, r, kq, ku)}];
         DP kn = z.richtung(10);
         I kd = z.zahl();
-        if (i % 3 == 0) kn = dp(t * 1000), kd = t.dot(m.e) + (z.ganz(0, 1) ? r : -r) * tl;
+        if (i % 3 == 0) kn = DP(t * 1000), kd = t.dot(m.e) + (z.ganz(0, 1) ? r : -r) * tl;
         if (i % 3 == 1) {
             kn = dp(z.faktor(9) * 1000, z.ganz(-9, 9) * 1000, z.ganz(-9, 9) * 1000);
             kd = kn.e.dot(m.e) / 1000;

@@ -46,29 +46,6 @@ struct Picture {
         for (const auto& s : canvas.segments) n += s.colour == colour;
         return n;
     }
-    // Each of these segments (either way round) drawn exactly once with its pen.
-    struct Seg {
-        TKoord a, b;
-        TFarbe colour;
-        int width;
-        PenStyle style;
-    };
-    void expectSegments(std::initializer_list<Seg> expected) const {
-        int i = 0;
-        for (const Seg& e : expected) {
-            std::size_t n = 0;
-            for (const auto& s : canvas.segmentsBetween(e.a, e.b, 1e-9))
-                n += s.colour == e.colour && s.width == e.width && s.style == e.style;
-            EXPECT_EQ(n, 1u) << "segment " << i++;
-        }
-    }
-    // Texts with this content standing for the point p, in this colour.
-    int labels(const std::string& name, const TKoord& p, TFarbe colour) const {
-        int n = 0;
-        for (const auto& t : canvas.textsNamed(name))
-            n += t.at && nahe(*t.at, p) && t.colour == colour;
-        return n;
-    }
 };
 
 inline TGerade gerade(TKoord p, TKoord u, TFarbe f = Gelb, const char* name = "g:") {

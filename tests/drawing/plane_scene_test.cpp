@@ -27,34 +27,16 @@ struct PlanePicture : Picture {
     void option(const char* path) { applyPlaneOption(optionen, *findPlaneOption(path)); }
 };
 
-TEST(PlaneScene, EachOptionAddsItsLinesAndPoints) {
+// What each option draws is in the scenes' golden; here the options' switching and the grid.
+TEST(PlaneScene, AllSpecialLinesSwitchSixOptionsAndTheGridDrawsThroughEveryTick) {
     PlanePicture b;
-    b.draw();
-    // The axes: four rays and 11 ticks each way (the last just outside), all white.
-    EXPECT_EQ(b.coloured(Weiss), 4u + 4 * 11);
-    b.expectSegments({{{-4, -1, 0}, {4, -1, 0}, Gelb, 2, Solid},
-                      {{-4, -1, 0}, {0, 4, 0}, Gelb, 2, Solid},
-                      {{4, -1, 0}, {0, 4, 0}, Gelb, 2, Solid}});
-    EXPECT_EQ(b.labels("C", {0, 4, 0}, Gelb), 1);
-    EXPECT_EQ(b.canvas.texts.size(), 3u);
-    EXPECT_EQ(b.coloured(Lime) + b.coloured(Aqua) + b.coloured(Rot), 0u);
-
-    // "allen besondere Linien": six options, not the grid.
     b.option("Zweidim. Dreieck/allen besondere Linien");
     EXPECT_TRUE(b.optionen.Seitenmitten && b.optionen.Seitenhalbierende &&
                 b.optionen.Mittelsenkrechte && b.optionen.Hoehen && b.optionen.Winkelhalbierende &&
                 b.optionen.Eulergerade);
     EXPECT_FALSE(b.optionen.Koordinatengitter);
-    b.draw();
-    EXPECT_EQ(b.canvas.texts.size(), 16u); // A, B, C and 13 special points
-    EXPECT_EQ(b.labels("H", {0, 2.2, 0}, Rot), 1);
-    EXPECT_GT(b.in(Aqua, 1, Solid), 360u); // bisectors and the circumcircle's 360 chords
-    EXPECT_GT(b.in(Gelb, 2, Solid), 3u);   // the Euler line x = 0
-    EXPECT_EQ(b.coloured(Silber), 0u);
     b.option("Zweidim. Dreieck/allen besondere Linien");
     EXPECT_FALSE(b.optionen.Hoehen);
-
-    // The grid: a dotted silver line through every tick.
     b.option("Ellipse/mit Koordinatengitter");
     b.draw();
     EXPECT_EQ(b.in(Silber, 1, Dot), 4u * 11);
@@ -63,15 +45,7 @@ TEST(PlaneScene, EachOptionAddsItsLinesAndPoints) {
 TEST(PlaneScene, DegenerateTrianglesAndDirectionsDrawOnlyWhatExists) {
     PlanePicture b;
     b.option("Zweidim. Dreieck/allen besondere Linien");
-    // Collinear vertices: corners and sides only.
-    b.szene.SzeneDreieck2[2].x = 12;
-    b.szene.SzeneDreieck2[2].y = -1;
-    deriveScene(b.szene);
-    b.draw();
-    EXPECT_EQ(b.canvas.texts.size(), 3u);
-    EXPECT_EQ(b.coloured(Gelb), 3u);
-
-    // Equilateral: no Euler line.
+    // Equilateral: no Euler line (collinear vertices are in the scenes' golden).
     const double h = std::sqrt(48.0);
     b.szene.SzeneDreieck2[2] = punkt2(0, h - 1, Gelb, "C");
     deriveScene(b.szene);

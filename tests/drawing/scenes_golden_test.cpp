@@ -110,7 +110,9 @@ TEST(ScenesGolden, EveryCorpusSceneDrawsItsRecordedPicture) {
         for (bool* b :
              {&o.Spurpunkte, &o.Projektionsgeraden, &o.Ursprungslotgeraden, &o.KoordSchnittpunkte,
               &o.Spurgeraden, &o.Parameterdarstellung, &o.Quaderdarstellung, &o.Quaderschnittpunkte,
-              &o.HilfsQuader, &o.DreieckHoehen, &o.TetraederKanten})
+              &o.HilfsQuader, &o.DreieckHoehen, &o.TetraederKanten, &o.Seitenmitten,
+              &o.Seitenhalbierende, &o.Mittelsenkrechte, &o.Hoehen, &o.Winkelhalbierende,
+              &o.Eulergerade, &o.Koordinatengitter})
             *b = true;
         out << "-- all options\n";
         zeichnen(out, r.session);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -171,8 +172,15 @@ TEST(DrawingWindow, ContextMenuOptionsGroupsAndHelp) {
     EXPECT_NE(w.dlg.menuEntry("Zweidim. Dreieck", "allen besondere Linien"), nullptr);
     EXPECT_NE(w.dlg.menuEntry("Affine Abbildungen", "Invariantes Rrechtwinkelpaar"), nullptr);
 
+    // "Rechenhilfe" is off until a calculation help is attached.
+    QAction* rechenhilfe = w.dlg.menuEntry("", "Rechenhilfe");
+    QMenu* popup = w.dlg.findChild<QMenu*>("PopupMenu1");
+    emit popup->aboutToShow();
+    EXPECT_FALSE(rechenhilfe->isEnabled());
     int helpCalls = 0;
     w.dlg.onCalculationHelp = [&] { ++helpCalls; };
+    emit popup->aboutToShow();
+    EXPECT_TRUE(rechenhilfe->isEnabled());
     w.trigger("", "Rechenhilfe");
     EXPECT_EQ(helpCalls, 1);
     // "Hilfe" toggles the memo; a click into it closes it.

@@ -156,6 +156,8 @@ inline const std::vector<CorpusCase>& corpus() {
          "0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9"},
         // p + q - r + s = o.
         {"N4Vektoren1Click", "1 0 0 0 1 0 1 1 1 0 0 1"},
+        // The plane triangle with B = C: c = 4.472 and no triangle; then three points on y = -1.
+        {"Dreieck4Click", "0 -2 4 0 4 0 | -4 -1 4 -1 12 -1"},
     };
     static const std::vector<CorpusCase> faelle = [] {
         std::vector<CorpusCase> f;

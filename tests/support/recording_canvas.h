@@ -1,16 +1,13 @@
 #pragma once
 // A canvas that records what is drawn instead of painting it, for tests: segments with their
-// pen, pixels, rectangles and texts, each with the screen coordinates and, where the drawing
-// said so, the point of space it stands for.
+// pen, pixels, rectangles and texts, each with its screen coordinates.
 #include "drawing/canvas.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
 struct RecordedSegment {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    std::optional<TKoord> from, to; // the points of space of the two ends, when known
     TFarbe colour = 0;
     int width = 1;
     PenStyle style = PenStyle::Solid;
@@ -19,13 +16,11 @@ struct RecordedSegment {
 struct RecordedPixel {
     int x = 0, y = 0;
     TFarbe colour = 0;
-    std::optional<TKoord> at;
 };
 
 struct RecordedRectangle {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     TFarbe pen = 0, brush = 0;
-    std::optional<TKoord> at;
 };
 
 struct RecordedText {
@@ -33,7 +28,6 @@ struct RecordedText {
     std::string text;
     TFarbe colour = 0;
     std::string font;
-    std::optional<TKoord> at;
 };
 
 class RecordingCanvas : public Canvas {
@@ -47,34 +41,27 @@ public:
     void setPenWidth(int width) override { penWidth_ = width; }
     void setPenStyle(PenStyle style) override { penStyle_ = style; }
     void setBrushColor(TFarbe colour) override { brushColor_ = colour; }
-    void moveTo(int x, int y) override;
-    void lineTo(int x, int y) override;
-    void rectangle(int x1, int y1, int x2, int y2) override;
-    void setPixel(int x, int y, TFarbe colour) override;
+    void moveTo(int x, int y) override { x_ = x, y_ = y; }
+    void lineTo(int x, int y) override {
+        segments.push_back({x_, y_, x, y, penColor_, penWidth_, penStyle_});
+        x_ = x, y_ = y;
+    }
+    void rectangle(int x1, int y1, int x2, int y2) override {
+        rectangles.push_back({x1, y1, x2, y2, penColor_, brushColor_});
+    }
+    void setPixel(int x, int y, TFarbe colour) override { pixels.push_back({x, y, colour}); }
     void setFontColor(TFarbe colour) override { fontColor_ = colour; }
     void setFontName(const std::string& name) override { fontName_ = name; }
-    void textOut(int x, int y, const std::string& text) override;
+    void textOut(int x, int y, const std::string& text) override {
+        texts.push_back({x, y, text, fontColor_, fontName_});
+    }
     // Fixed metrics: 7 pixels per byte, 13 pixels high.
     int textWidth(const std::string& text) override { return 7 * static_cast<int>(text.size()); }
     int textHeight(const std::string&) override { return 13; }
-    void spacePoint(double x, double y, double z) override { pending_ = TKoord{x, y, z}; }
 
-    void clear();
-
-    // --- Queries for tests ---
-    // Segments whose ends are the points a and b of space (either way round), within tol.
-    std::vector<RecordedSegment> segmentsBetween(const TKoord& a, const TKoord& b,
-                                                 double tol = 1e-9) const;
-    // Segments with both ends known in space.
-    std::vector<RecordedSegment> spaceSegments() const;
-    // Texts with exactly this content.
-    std::vector<RecordedText> textsNamed(const std::string& text) const;
-    // Rectangles and texts standing for the point p of space.
-    std::vector<RecordedRectangle> pointMarksAt(const TKoord& p, double tol = 1e-9) const;
+    void clear() { segments.clear(), pixels.clear(), rectangles.clear(), texts.clear(); }
 
 private:
-    std::optional<TKoord> takePending();
-
     TFarbe penColor_ = 0;
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
@@ -82,9 +69,4 @@ private:
     TFarbe fontColor_ = 0;
     std::string fontName_;
     int x_ = 0, y_ = 0;
-    std::optional<TKoord> at_;
-    std::optional<TKoord> pending_;
 };
-
-// True when two points of space agree within tol in every coordinate.
-bool nahe(const TKoord& a, const TKoord& b, double tol = 1e-9);
