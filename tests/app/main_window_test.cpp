@@ -225,8 +225,8 @@ TEST_F(Hauptfenster, MenueleisteUndUnregistrierteEintraege) {
 
     // Entries whose command nobody registered are there but disabled, and so are submenus and
     // menus without a working entry; registering one enables it and the menus above it.
-    const Pfad ellipse{"2-&dim. Geometrie", "Ellipse"}, mab{"2-&dim. Geometrie", "Ellipse",
-                                                            "Mittelpunkt und Achsen"};
+    const Pfad ellipse{"2-&dim. Geometrie", "Ellipse"},
+        mab{"2-&dim. Geometrie", "Ellipse", "Mittelpunkt und Achsen"};
     EXPECT_FALSE(frei(mab) || frei(ellipse) || frei({"&Rechenhilfe"}));
     form->befehle().registrieren("EllipseMab1Click", [] {});
     EXPECT_TRUE(frei(mab) && frei(ellipse));
