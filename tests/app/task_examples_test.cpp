@@ -67,21 +67,14 @@ TEST_F(TaskExamples, EachExampleShowsItsTaskAndSetsOnlyItsOptions) {
     EXPECT_TRUE(m.eintraege.empty());
 }
 
-TEST_F(TaskExamples, AnExampleReportsLikeItsTaskAndTheSameEachTime) {
+// What an example reports stands in the report golden, beside its task's corpus row with the same
+// values; here only that a second run in the same session reports the same.
+TEST_F(TaskExamples, AnExampleReportsTheSameEachTime) {
     example("Kugel mit Ebene");
     const auto first = sheet.zeilen();
     example("Gerade");
     example("Kugel mit Ebene");
     EXPECT_EQ(sheet.zeilen(), first);
-    // An example reports what its task reports for the same values typed in.
-    example("Ebene");
-    const auto beispiel = sheet.zeilen();
-    run("inNormalenform1Click", felder("1 -2 1 3"));
-    EXPECT_EQ(sheet.zeilen(), beispiel);
-    example("Gerade mit Gerade");
-    const auto zwei = sheet.zeilen();
-    run("GerademitGerade1Click", felder("1 4 3 -1 2 1 -6 2 3 -1 4 -3"));
-    EXPECT_EQ(sheet.zeilen(), zwei);
 }
 
 } // namespace
