@@ -44,11 +44,9 @@ TEST(SceneHandover, PointAfterSphereLeavesOnlyThePoint) {
 
     t.h.Punkt_uebergeben(punkt(2, 2, 4, Gelb, "P"));
     EXPECT_EQ(t.stand(), std::make_tuple(Szenenart::Punkt, 2, std::string("Punkt:")));
-    // The sheet was cleared first: nothing of the sphere report is left.
+    // The sheet was cleared first: nothing of the sphere report is left (what a point scene
+    // draws is in the scenes' golden).
     for (const auto& z : t.sheet.protokoll()) EXPECT_NE(z.text, "Kugel");
-    t.bild.draw();
-    EXPECT_TRUE(t.bild.canvas.pixels.empty());
-    EXPECT_EQ(t.bild.canvas.rectangles.size(), 1u);
     EXPECT_TRUE(t.bild.optionen.KugelEbenenpunkte); // stays on for later spheres
 }
 
