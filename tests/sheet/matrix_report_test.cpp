@@ -48,6 +48,9 @@ TEST(MatrixBericht, KlickAufEinenEintragAendertIhnUmEinHalb) {
     b.editing.Image1MouseDown(false, m2.rechts, m2.unten);
     EXPECT_EQ(b.szene.Matrizen.M2[1].a[1][1], 0.5);
     EXPECT_TRUE(b.hat("det(M2) = 0.5"));
+    const FieldAnchor a21 = b.sheet.anker.matrix[0][2]; // the entries count row by row
+    b.editing.Image1MouseDown(true, a21.links, a21.oben);
+    EXPECT_EQ(b.szene.Matrizen.M2[0].a[1][0], 1.5);
     // Beside an entry nothing changes.
     b.editing.Image1MouseDown(true, m2.rechts + 30, m2.oben);
     EXPECT_EQ(b.szene.Matrizen.M2[1].a[1][1], 0.5);
