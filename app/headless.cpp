@@ -189,14 +189,14 @@ std::optional<Command> resolve(const Step& step, std::ostream& err) {
 
 // A linear system is OK in its dialog: the dialog's labels go to the output, one per line.
 // Without --fields the fields hold their first "0".
-void runLinearSystem(const Step& step, const LinearSystemSpec& spec, HeadlessSession& s,
+void runLinearSystem(const Step& step, const LinearSystemSpec& linearSystem, HeadlessSession& s,
                      std::ostream& out) {
     const std::vector<std::string> texts =
         step.haveFields
             ? step.fields
-            : std::vector<std::string>(static_cast<std::size_t>(spec.fieldCount()), "0");
+            : std::vector<std::string>(static_cast<std::size_t>(linearSystem.fieldCount()), "0");
     withErrorHandling(s.meldungen, [&] {
-        const std::optional<LGSAnzeige> a = solveLinearSystem(spec, texts, s.meldungen);
+        const std::optional<LGSAnzeige> a = solveLinearSystem(linearSystem, texts, s.meldungen);
         if (!a) return;
         for (const std::string& zeile : a->matrix) out << zeile << '\n';
         out << a->loesung << '\n';

@@ -8,13 +8,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-LinearSystemDialog::LinearSystemDialog(const LinearSystemSpec& spec, Messages& meldungen,
+LinearSystemDialog::LinearSystemDialog(const LinearSystemSpec& linearSystem, Messages& meldungen,
                                        QWidget* parent)
-    : QDialog(parent), spec_(spec), meldungen_(meldungen) {
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    : QDialog(parent), linearSystem_(linearSystem), meldungen_(meldungen) {
+    setWindowTitle(QString::fromUtf8(linearSystem.caption));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    const int n = spec.size;
+    const int n = linearSystem.size;
     for (int i = 0; i < n; ++i) {
         for (int j = 0; j <= n; ++j) {
             auto* edit = new QLineEdit(QStringLiteral("0"), this);
@@ -68,7 +68,7 @@ void LinearSystemDialog::solve() {
     for (QLabel* l : results_) l->hide();
     std::vector<std::string> texts;
     for (QLineEdit* e : fields_) texts.push_back(e->text().toStdString());
-    const std::optional<LGSAnzeige> a = solveLinearSystem(spec_, texts, meldungen_);
+    const std::optional<LGSAnzeige> a = solveLinearSystem(linearSystem_, texts, meldungen_);
     if (!a) {
         fields_[0]->setFocus();
         return;
@@ -89,7 +89,8 @@ std::vector<std::string> LinearSystemDialog::shownTexts() const {
     return t;
 }
 
-void runLinearSystemDialog(const LinearSystemSpec& spec, Messages& meldungen, QWidget* parent) {
-    LinearSystemDialog dialog(spec, meldungen, parent);
+void runLinearSystemDialog(const LinearSystemSpec& linearSystem, Messages& meldungen,
+                           QWidget* parent) {
+    LinearSystemDialog dialog(linearSystem, meldungen, parent);
     dialog.exec();
 }

@@ -17,7 +17,7 @@ class QPushButton;
 class LinearSystemDialog : public QDialog {
     Q_OBJECT
 public:
-    LinearSystemDialog(const LinearSystemSpec& spec, Messages& meldungen,
+    LinearSystemDialog(const LinearSystemSpec& linearSystem, Messages& meldungen,
                        QWidget* parent = nullptr);
 
     QLineEdit* field(int index) const { return fields_.at(static_cast<std::size_t>(index)); }
@@ -30,7 +30,7 @@ public:
     void solve();
 
 private:
-    const LinearSystemSpec& spec_;
+    const LinearSystemSpec& linearSystem_;
     Messages& meldungen_;
     std::vector<QLineEdit*> fields_;
     std::vector<QLabel*> results_;
@@ -38,5 +38,6 @@ private:
     QPushButton* example_ = nullptr;
 };
 
-// Shows the dialog of the spec modally until the user closes it.
-void runLinearSystemDialog(const LinearSystemSpec& spec, Messages& meldungen, QWidget* parent);
+// Shows the dialog of its system modally until the user closes it.
+void runLinearSystemDialog(const LinearSystemSpec& linearSystem, Messages& meldungen,
+                           QWidget* parent);

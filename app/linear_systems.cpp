@@ -35,10 +35,10 @@ template <int N> LGS<N> lies(const std::vector<std::string>& texts) {
 
 } // namespace
 
-std::optional<LGSAnzeige> solveLinearSystem(const LinearSystemSpec& spec,
+std::optional<LGSAnzeige> solveLinearSystem(const LinearSystemSpec& linearSystem,
                                             const std::vector<std::string>& texts,
                                             Messages& meldungen) {
-    if (static_cast<int>(texts.size()) != spec.fieldCount())
+    if (static_cast<int>(texts.size()) != linearSystem.fieldCount())
         throw std::invalid_argument("wrong number of fields for a linear system");
     // No pivot search: the first pivot must be typed non-zero (an exact comparison).
     auto ohnePivot = [&](double a11) {
@@ -46,7 +46,7 @@ std::optional<LGSAnzeige> solveLinearSystem(const LinearSystemSpec& spec,
         meldungen.infoBox(a11Null);
         return true;
     };
-    if (spec.size == 2) {
+    if (linearSystem.size == 2) {
         const LGS<2> s = lies<2>(texts);
         if (ohnePivot(s.a[0][0])) return std::nullopt;
         return LGS_anzeigen(loese(s));

@@ -29,7 +29,7 @@ inline constexpr const char* a11Null = "Der Matrixwert a11 muss ungleich Null se
 // OK in the dialog: converts the texts (a text that is not a number throws ConversionError),
 // and for a11 = 0 shows the message and returns nothing; otherwise eliminates and returns what
 // the labels show. Throws std::invalid_argument for a wrong number of texts.
-std::optional<LGSAnzeige> solveLinearSystem(const LinearSystemSpec& spec,
+std::optional<LGSAnzeige> solveLinearSystem(const LinearSystemSpec& linearSystem,
                                             const std::vector<std::string>& texts,
                                             Messages& meldungen);
 

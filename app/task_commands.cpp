@@ -10,8 +10,8 @@ TaskCommands::TaskCommands(TaskContext context, LetzteEingaben& inputs, QWidget*
     showDialog = [this](const std::string& className, const DialogOptions& options) {
         return runInputDialog(className, inputs_, options, parent_);
     };
-    showLinearSystem = [this](const LinearSystemSpec& spec) {
-        runLinearSystemDialog(spec, context_.meldungen, parent_);
+    showLinearSystem = [this](const LinearSystemSpec& linearSystem) {
+        runLinearSystemDialog(linearSystem, context_.meldungen, parent_);
     };
 }
 

@@ -32,7 +32,7 @@ public:
     std::function<DialogResult(const std::string& className, const DialogOptions& options)>
         showDialog;
     // Shows a linear-system dialog modally until it is closed; tests replace it.
-    std::function<void(const LinearSystemSpec& spec)> showLinearSystem;
+    std::function<void(const LinearSystemSpec& linearSystem)> showLinearSystem;
     // Called after a task or example has run (also after a rejected input): the drawing
     // window's check marks follow the option flags.
     std::function<void()> afterRun;
