@@ -38,6 +38,6 @@ private:
     QPushButton* example_ = nullptr;
 };
 
-// Shows the dialog of its system modally until the user closes it.
+// Shows the dialog of this linear system modally until the user closes it.
 void runLinearSystemDialog(const LinearSystemSpec& linearSystem, Messages& meldungen,
                            QWidget* parent);
