@@ -1,7 +1,9 @@
 # Installation and the Debian package: the program, its data (help pages), the desktop entry,
 # the icon in its sizes, the AppStream metadata and the man page.
 install(TARGETS quillon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/nohelp.rtf DESTINATION ${CMAKE_INSTALL_DATADIR}/quillon)
+# Every help page of the calculation help, installed under its exact (case-sensitive) name.
+file(GLOB QUILLON_HELP_PAGES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/help/*.rtf)
+install(FILES ${QUILLON_HELP_PAGES} DESTINATION ${CMAKE_INSTALL_DATADIR}/quillon)
 install(FILES data/quillon.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/org.quillon.Quillon.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/quillon.svg
