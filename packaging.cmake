@@ -1,10 +1,9 @@
 # Installation and the Debian package: the program, its data (help pages), the desktop entry,
 # the icon in its sizes, the AppStream metadata and the man page.
 install(TARGETS quillon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The help pages: every data/help/*.rtf (and data/nohelp.rtf where it still stands) goes into
-# the installed data folder and, at build time, beside the program, so that a run from the
-# build folder finds them too.
-file(GLOB QUILLON_HELP_PAGES CONFIGURE_DEPENDS data/help/*.rtf data/nohelp.rtf)
+# Every help page of the calculation help, installed under its exact (case-sensitive) name
+# and, at build time, copied beside the program, so that a run from the build folder finds them.
+file(GLOB QUILLON_HELP_PAGES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/help/*.rtf)
 install(FILES ${QUILLON_HELP_PAGES} DESTINATION ${CMAKE_INSTALL_DATADIR}/quillon)
 add_custom_target(quillon_help_pages ALL
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QUILLON_HELP_PAGES} $<TARGET_FILE_DIR:quillon>
