@@ -74,16 +74,10 @@ TEST(RtfReader, SeededFuzzNeverCrashesNorGrows) {
             s = seite;
             for (int i = 0; i < 1 + laenge % 8; ++i) {
                 const std::size_t pos = zufall() % (s.size() + 1);
-                switch (zufall() % 3) {
-                case 0:
-                    s.erase(pos, zufall() % 6);
-                    break;
-                case 1:
-                    s.insert(pos, teile[zufall() % teile.size()]);
-                    break;
-                default:
-                    s.resize(pos);
-                }
+                const unsigned wie = zufall() % 3;
+                if (wie == 0) s.erase(pos, zufall() % 6);
+                if (wie == 1) s.insert(pos, teile[zufall() % teile.size()]);
+                if (wie == 2) s.resize(pos);
             }
         }
         const RtfDocument d = readRtf(s);

@@ -9,24 +9,12 @@
 
 namespace {
 
-TPunkt P(double x, double y, double z) {
-    return punkt(x, y, z);
-}
-TGerade G(TPunkt p, TPunkt u) {
-    return {p, u, 0, "g:"};
-}
-TEbeneNorm EN(TPunkt n, double d) {
-    return {n, d, 0, "E:"};
-}
-TEbene EP(TPunkt p, TPunkt u, TPunkt v) {
-    return {p, u, v, 0, "E:"};
-}
-TKugel KM(TPunkt m, double r) {
-    return {m, r, "K: ", 0};
-}
-TKugelV KV(TPunkt a, double c) {
-    return {a, c, "K: ", 0};
-}
+const auto P = [](double x, double y, double z) -> TPunkt { return punkt(x, y, z); };
+const auto G = [](TPunkt p, TPunkt u) -> TGerade { return {p, u, 0, "g:"}; };
+const auto EN = [](TPunkt n, double d) -> TEbeneNorm { return {n, d, 0, "E:"}; };
+const auto EP = [](TPunkt p, TPunkt u, TPunkt v) -> TEbene { return {p, u, v, 0, "E:"}; };
+const auto KM = [](TPunkt m, double r) -> TKugel { return {m, r, "K: ", 0}; };
+const auto KV = [](TPunkt a, double c) -> TKugelV { return {a, c, "K: ", 0}; };
 
 struct Fall {
     Szenenart art;
@@ -38,12 +26,8 @@ using A = Szenenart;
 
 const TGerade gBsp = G(P(2, 2, 2), P(-1, 2, 1));
 // The line through (x, y, z) along the x1-axis and the plane x3 = h in parameter form.
-TGerade x1(double x, double y, double z) {
-    return G(P(x, y, z), P(1, 0, 0));
-}
-TEbene x12(double h) {
-    return EP(P(0, 0, h), P(1, 0, 0), P(0, 1, 0));
-}
+const auto x1 = [](double x, double y, double z) -> TGerade { return G(P(x, y, z), P(1, 0, 0)); };
+const auto x12 = [](double h) -> TEbene { return EP(P(0, 0, h), P(1, 0, 0), P(0, 1, 0)); };
 const TKugel kBsp = KM(P(2, 1, 3), 4);
 
 const Fall faelle[] = {
