@@ -8,7 +8,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>

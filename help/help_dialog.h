@@ -8,6 +8,7 @@
 
 class QPrinter;
 class QPushButton;
+class QTextDocument;
 class QTextEdit;
 
 class TRechenhilfeDlg : public QDialog {
@@ -29,5 +30,4 @@ private:
 
 // The page as rich text, appended at the end of the document (the first paragraph fills the
 // document's empty first block).
-class QTextDocument;
 void appendRtf(QTextDocument& doc, const RtfDocument& rtf);
