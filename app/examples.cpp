@@ -222,12 +222,46 @@ std::vector<ExampleSpec> planeFigures() {
     };
 }
 
+// The examples of "2-&dim. Geometrie" › "Ellipse": each group's "Beispiel", Beispiel1Click …
+// Beispiel11Click in menu order.
+template <int n> void ellipsenBeispiel(TaskContext& c) {
+    const auto art = static_cast<Ellipsenart>(n);
+    c.handover.Ellipse_uebergeben(
+        static_cast<Szenenart>(static_cast<int>(Szenenart::EllipseMab) + n), Ellipse_Beispiel(art));
+}
+
+std::vector<ExampleSpec> ellipses() {
+    static const char* const gruppen[] = {"Mittelpunkt und Achsen",
+                                          "Exzentr. und Pukt",
+                                          "Halbachse und Tangente",
+                                          "Brennpunkte und Punkt",
+                                          "Brennpunkt, Punkt und Tangente",
+                                          "Brennpunkt und Tangente",
+                                          "Mittelpunkt und 2 Punkte",
+                                          "Mittelpunkt, Achse a und Tangente",
+                                          "Lage: Ellipse-Punkt",
+                                          "Lage: Ellipse-Gerade",
+                                          "Lage: Zwei Ellipsen"};
+    using Uebergabe = void (*)(TaskContext&);
+    static const Uebergabe uebergaben[] = {
+        ellipsenBeispiel<0>, ellipsenBeispiel<1>, ellipsenBeispiel<2>, ellipsenBeispiel<3>,
+        ellipsenBeispiel<4>, ellipsenBeispiel<5>, ellipsenBeispiel<6>, ellipsenBeispiel<7>,
+        ellipsenBeispiel<8>, ellipsenBeispiel<9>, ellipsenBeispiel<10>};
+    std::vector<ExampleSpec> t;
+    for (int i = 0; i < EllipsenartAnzahl; ++i)
+        t.push_back({std::string("Ellipse: ") + gruppen[i],
+                     "Beispiel" + std::to_string(i + 1) + "Click",
+                     {},
+                     uebergaben[i]});
+    return t;
+}
+
 } // namespace
 
 const std::vector<ExampleSpec>& exampleTable() {
     static const std::vector<ExampleSpec> table = [] {
         std::vector<ExampleSpec> t = figures();
-        for (auto* part : {&linesAndPlanes, &spheresAndVectors, &planeFigures})
+        for (auto* part : {&linesAndPlanes, &spheresAndVectors, &planeFigures, &ellipses})
             for (ExampleSpec& e : part()) t.push_back(std::move(e));
         return t;
     }();

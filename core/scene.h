@@ -3,8 +3,9 @@
 // drawing options. Hand-overs fill it, the drawing redraws from it, the sheet's click editing
 // changes it and recomputes.
 #include "core/objects.h"
-#include "plane/matrix.h"   // the matrix records (header only)
-#include "plane/triangle.h" // the plane records and the triangle store (header only)
+#include "plane/ellipse_task.h" // the ellipse records and task stores (header only)
+#include "plane/matrix.h"       // the matrix records (header only)
+#include "plane/triangle.h"     // the plane records and the triangle store (header only)
 
 struct TStrecke {
     TPunkt A, B;
@@ -68,6 +69,18 @@ enum class Szenenart {
     LineareAbh4,
     // Plane tasks: the drawing window shows them in its 2-D mode.
     Dreieck2, // triangle in the plane
+    // The ellipse tasks, in the order of the "Ellipse" menu (and of `Ellipsenart`).
+    EllipseMab,
+    EllipseEP,
+    EllipseAT,
+    EllipseFFP,
+    EllipseFPT,
+    EllipseFT,
+    EllipseMPQ,
+    EllipseMAT,
+    EllipsePunkt,
+    EllipseGerade,
+    EllipseEllipse,
     // Matrix tasks: they write on the sheet and draw nothing.
     Matrix2,       // properties of a 2×2 matrix
     Matmult2,      // product of two 2×2 matrices
@@ -112,6 +125,14 @@ struct Szene {
     TPunkt2 SzeneDreieck2[3];
     TDreieck2Daten Dreieck2;
 
+    // The ellipse tasks: the stored data (dragging and click editing change it) and what the
+    // current task derives from it.
+    EllipsenEingabe SzeneEllipse;
+    EllipsenDaten Ellipse2;
+    // "Konstruktion zeigen": the ellipse tasks add their construction to report and drawing.
+    // The context menu's check mark (`Optionen::EllipseKonstruktion`) sets it.
+    bool EllipseKonstruktion = false;
+
     // The matrix tasks' input (the sheet's click editing changes it).
     MatrixAufgabe Matrizen;
 
@@ -135,14 +156,15 @@ struct Optionen {
     bool DreieckHoehen = false;        // "Dreieck mit Höhengeraden"
 
     // The plane triangle's entries of the group "Zweidim. Dreieck"; they stay across tasks.
-    bool Seitenmitten = false;      // "mit_Seitenmitten"
-    bool Seitenhalbierende = false; // "mit Seitenhalbierende"
-    bool Mittelsenkrechte = false;  // "mit Mittelsenkrechte"
-    bool Hoehen = false;            // "mit Höhen"
-    bool Winkelhalbierende = false; // "mit Winkelhalbierende"
-    bool Eulergerade = false;       // "mit Eulergerade"
-    bool AlleLinien = false;        // the check mark of "allen besondere Linien"
-    bool Koordinatengitter = false; // "mit Koordinatengitter", shared by the plane groups
+    bool Seitenmitten = false;        // "mit_Seitenmitten"
+    bool Seitenhalbierende = false;   // "mit Seitenhalbierende"
+    bool Mittelsenkrechte = false;    // "mit Mittelsenkrechte"
+    bool Hoehen = false;              // "mit Höhen"
+    bool Winkelhalbierende = false;   // "mit Winkelhalbierende"
+    bool Eulergerade = false;         // "mit Eulergerade"
+    bool AlleLinien = false;          // the check mark of "allen besondere Linien"
+    bool Koordinatengitter = false;   // "mit Koordinatengitter", shared by the plane groups
+    bool EllipseKonstruktion = false; // "Konstruktion zeigen" of the group "Ellipse"
 
     bool TetraederKanten = false;   // set by the tetrahedron tasks and the sphere through 4 points
     bool KugelEbenenpunkte = false; // set by every sphere task, never cleared
