@@ -223,7 +223,7 @@ std::vector<ExampleSpec> planeFigures() {
 }
 
 // The examples of "2-&dim. Geometrie" › "Ellipse": each group's "Beispiel", Beispiel1Click …
-// Beispiel11Click in menu order.
+// Beispiel11Click in menu order (found by their menu path, the caption is the same for all).
 template <int n> void ellipsenBeispiel(TaskContext& c) {
     const auto art = static_cast<Ellipsenart>(n);
     c.handover.Ellipse_uebergeben(
@@ -231,17 +231,6 @@ template <int n> void ellipsenBeispiel(TaskContext& c) {
 }
 
 std::vector<ExampleSpec> ellipses() {
-    static const char* const gruppen[] = {"Mittelpunkt und Achsen",
-                                          "Exzentr. und Pukt",
-                                          "Halbachse und Tangente",
-                                          "Brennpunkte und Punkt",
-                                          "Brennpunkt, Punkt und Tangente",
-                                          "Brennpunkt und Tangente",
-                                          "Mittelpunkt und 2 Punkte",
-                                          "Mittelpunkt, Achse a und Tangente",
-                                          "Lage: Ellipse-Punkt",
-                                          "Lage: Ellipse-Gerade",
-                                          "Lage: Zwei Ellipsen"};
     using Uebergabe = void (*)(TaskContext&);
     static const Uebergabe uebergaben[] = {
         ellipsenBeispiel<0>, ellipsenBeispiel<1>, ellipsenBeispiel<2>, ellipsenBeispiel<3>,
@@ -249,10 +238,7 @@ std::vector<ExampleSpec> ellipses() {
         ellipsenBeispiel<8>, ellipsenBeispiel<9>, ellipsenBeispiel<10>};
     std::vector<ExampleSpec> t;
     for (int i = 0; i < EllipsenartAnzahl; ++i)
-        t.push_back({std::string("Ellipse: ") + gruppen[i],
-                     "Beispiel" + std::to_string(i + 1) + "Click",
-                     {},
-                     uebergaben[i]});
+        t.push_back({"Beispiel", "Beispiel" + std::to_string(i + 1) + "Click", {}, uebergaben[i]});
     return t;
 }
 

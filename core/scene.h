@@ -69,7 +69,13 @@ enum class Szenenart {
     LineareAbh4,
     // Plane tasks: the drawing window shows them in its 2-D mode.
     Dreieck2, // triangle in the plane
-    // The ellipse tasks, in the order of the "Ellipse" menu (and of `Ellipsenart`).
+    // Matrix tasks: they write on the sheet and draw nothing.
+    Matrix2,       // properties of a 2×2 matrix
+    Matmult2,      // product of two 2×2 matrices
+    Matmult3,      // product of two 3×3 matrices
+    Matrix2Vektor, // 2×2 matrix times vector
+    Matrix3Vektor, // 3×3 matrix times vector
+    // Plane tasks: the ellipse tasks, in the order of the "Ellipse" menu (and of `Ellipsenart`).
     EllipseMab,
     EllipseEP,
     EllipseAT,
@@ -81,16 +87,10 @@ enum class Szenenart {
     EllipsePunkt,
     EllipseGerade,
     EllipseEllipse,
-    // Matrix tasks: they write on the sheet and draw nothing.
-    Matrix2,       // properties of a 2×2 matrix
-    Matmult2,      // product of two 2×2 matrices
-    Matmult3,      // product of two 3×3 matrices
-    Matrix2Vektor, // 2×2 matrix times vector
-    Matrix3Vektor, // 3×3 matrix times vector
 };
 
 // The last kind; the task-kind table is indexed up to it.
-inline constexpr Szenenart LetzteSzenenart = Szenenart::Matrix3Vektor;
+inline constexpr Szenenart LetzteSzenenart = Szenenart::EllipseEllipse;
 
 // The input of the matrix tasks: the first and second matrix of each size and the vector (its
 // first two entries for a 2×2 matrix).
