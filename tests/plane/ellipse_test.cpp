@@ -158,6 +158,9 @@ TEST(Ellipse, SeededAgainstTheEquation) {
         EllipsenEingabe in{E, {}, 0, {}, {}, punkt2(r(rng) * 2, r(rng) * 2), {}, {}};
         const EllipsenDaten d = Ellipse_berechnen(A::EllipsePunkt, in);
         EXPECT_EQ(d.lage == 2, aufKurve(E, in.P) > 0);
+        EXPECT_EQ(d.anzahl, d.lage == 2 ? 2 : 0);
+        in.t = {-l.m, 1, l.c, 0};
+        EXPECT_EQ(Ellipse_berechnen(A::EllipseGerade, in).anzahl, lage);
         if (d.anzahl == 2) {
             for (const Gerade2MC* t12 : {&d.t1, &d.t2}) EXPECT_EQ(LageEllipseGerade(d.E, *t12), 1);
         }
