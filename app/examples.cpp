@@ -226,8 +226,7 @@ std::vector<ExampleSpec> planeFigures() {
 // Beispiel11Click in menu order (found by their menu path, the caption is the same for all).
 template <int n> void ellipsenBeispiel(TaskContext& c) {
     const auto art = static_cast<Ellipsenart>(n);
-    c.handover.Ellipse_uebergeben(
-        static_cast<Szenenart>(static_cast<int>(Szenenart::EllipseMab) + n), Ellipse_Beispiel(art));
+    c.handover.Ellipse_uebergeben(ellipsenSzene(art), Ellipse_Beispiel(art));
 }
 
 std::vector<ExampleSpec> ellipses() {

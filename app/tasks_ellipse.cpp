@@ -10,10 +10,6 @@ namespace {
 
 using A = Ellipsenart;
 
-Szenenart szenenart(A art) {
-    return static_cast<Szenenart>(static_cast<int>(Szenenart::EllipseMab) + static_cast<int>(art));
-}
-
 TEllipse2 ellipse(TaskFields& f, const char* name, const char* mitte, TFarbe farbe) {
     TEllipse2 E;
     E.M = f.punkt2(mitte, gelb);
@@ -92,7 +88,7 @@ EllipsenEingabe lesen(A art, TaskFields& f) {
 template <A art> TaskOutcome ellipsenAufgabe(TaskFields& f, TaskContext& c) {
     const EllipsenEingabe in = lesen(art, f);
     if (!gueltig(c, Ellipse_gueltig(art, in))) return TaskOutcome::Rejected;
-    c.handover.Ellipse_uebergeben(szenenart(art), in);
+    c.handover.Ellipse_uebergeben(ellipsenSzene(art), in);
     return TaskOutcome::HandedOver;
 }
 

@@ -89,6 +89,18 @@ enum class Szenenart {
     EllipseEllipse,
 };
 
+// The scene kind of an ellipse task and back (both enumerations follow the "Ellipse" menu).
+inline Szenenart ellipsenSzene(Ellipsenart art) {
+    return static_cast<Szenenart>(static_cast<int>(Szenenart::EllipseMab) + static_cast<int>(art));
+}
+inline Ellipsenart ellipsenart(Szenenart art) {
+    return static_cast<Ellipsenart>(static_cast<int>(art) -
+                                    static_cast<int>(Szenenart::EllipseMab));
+}
+static_assert(static_cast<int>(Szenenart::EllipseEllipse) -
+                  static_cast<int>(Szenenart::EllipseMab) + 1 ==
+              EllipsenartAnzahl);
+
 // The last kind; the task-kind table is indexed up to it.
 inline constexpr Szenenart LetzteSzenenart = Szenenart::EllipseEllipse;
 

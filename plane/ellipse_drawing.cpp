@@ -11,17 +11,6 @@
 
 #include <cmath>
 
-namespace {
-
-using A = Ellipsenart;
-
-Ellipsenart ellipsenart(Szenenart art) {
-    return static_cast<Ellipsenart>(static_cast<int>(art) -
-                                    static_cast<int>(Szenenart::EllipseMab));
-}
-
-} // namespace
-
 void ZeichneEllipsenkurve2(DrawContext& z, const TPunkt2& M, double a, double b, TFarbe farbe) {
     const TrigTabellen& t = trigTabellen();
     if (!t.gefuellt) Tabellen_fuellen();
@@ -44,6 +33,8 @@ void ZeichneTangente2(DrawContext& z, const Gerade2MC& g, TFarbe farbe) {
 }
 
 namespace {
+
+using A = Ellipsenart;
 
 // The curve, the axes in blue, the centre, the foci (lime) and the vertices as labelled points.
 void ZeichneEllipse2(DrawContext& z, const TEllipse2& E, const Ellipsenpunkte& p) {

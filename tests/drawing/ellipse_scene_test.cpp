@@ -25,8 +25,7 @@ struct EllipsenBild : Picture {
         view.zweidim = true;
         view.resetPlaneView();
         szene.art = art;
-        const auto n = static_cast<int>(art) - static_cast<int>(Szenenart::EllipseMab);
-        szene.SzeneEllipse = Ellipse_Beispiel(static_cast<Ellipsenart>(n));
+        szene.SzeneEllipse = Ellipse_Beispiel(ellipsenart(art));
         Bericht_schreiben(sheet, szene);
     }
     bool hat(const std::string& row) const {
@@ -60,7 +59,7 @@ TEST(EllipseScene, ImpossibleAfterAnEditDrawsNoEllipse) {
 
 TEST(EllipseScene, ConstructionAddsStepsAndSilverWithoutChangingTheRest) {
     for (int n = 0; n < EllipsenartAnzahl; ++n) {
-        const auto art = static_cast<Szenenart>(static_cast<int>(Szenenart::EllipseMab) + n);
+        const Szenenart art = ellipsenSzene(static_cast<Ellipsenart>(n));
         EllipsenBild b(art);
         const auto vorher = b.sheet.zeilen();
         b.draw();
