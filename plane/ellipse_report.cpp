@@ -261,9 +261,12 @@ void Ellipse_ausgeben(Sheet& s, Ellipsenart art, const EllipsenEingabe& in, cons
     if (!gegeben) w.rule();
     if (!d.moeglich) {
         // A typed ellipse keeps its numbers on the sheet, so that a click can mend them.
-        if (gegeben && art != A::ZweiEllipsen) w.line("Geg:");
-        if (gegeben) w.point(in.E.M, 0, "Ellipse " + in.E.Name + " ");
-        if (gegeben) w.number("a= ", in.E.a, FeldA), w.number("b= ", in.E.b, FeldB);
+        if (gegeben) {
+            if (art != A::ZweiEllipsen) w.line("Geg:");
+            w.point(in.E.M, 0, "Ellipse " + in.E.Name + " ");
+            w.number("a= ", in.E.a, FeldA);
+            w.number("b= ", in.E.b, FeldB);
+        }
         if (art == A::ZweiEllipsen) {
             w.point(in.E2.M, 1, "Ellipse " + in.E2.Name + " ");
             w.number("a= ", in.E2.a, FeldA2);
@@ -274,8 +277,7 @@ void Ellipse_ausgeben(Sheet& s, Ellipsenart art, const EllipsenEingabe& in, cons
     }
 
     // The ellipse block; the ellipse's own numbers are editable where they were typed.
-    const bool eingabeM = gegeben;
-    w.ellipse(d.E, d.punkte, gegeben && art != A::ZweiEllipsen, eingabeM ? 0 : -1,
+    w.ellipse(d.E, d.punkte, gegeben && art != A::ZweiEllipsen, gegeben ? 0 : -1,
               gegeben ? FeldA : -1, gegeben ? FeldB : -1);
 
     switch (art) {
