@@ -222,12 +222,31 @@ std::vector<ExampleSpec> planeFigures() {
     };
 }
 
+// The examples of "2-&dim. Geometrie" › "Ellipse": each group's "Beispiel", Beispiel1Click …
+// Beispiel11Click in menu order (found by their menu path, the caption is the same for all).
+template <int n> void ellipsenBeispiel(TaskContext& c) {
+    const auto art = static_cast<Ellipsenart>(n);
+    c.handover.Ellipse_uebergeben(ellipsenSzene(art), Ellipse_Beispiel(art));
+}
+
+std::vector<ExampleSpec> ellipses() {
+    using Uebergabe = void (*)(TaskContext&);
+    static const Uebergabe uebergaben[] = {
+        ellipsenBeispiel<0>, ellipsenBeispiel<1>, ellipsenBeispiel<2>, ellipsenBeispiel<3>,
+        ellipsenBeispiel<4>, ellipsenBeispiel<5>, ellipsenBeispiel<6>, ellipsenBeispiel<7>,
+        ellipsenBeispiel<8>, ellipsenBeispiel<9>, ellipsenBeispiel<10>};
+    std::vector<ExampleSpec> t;
+    for (int i = 0; i < EllipsenartAnzahl; ++i)
+        t.push_back({"Beispiel", "Beispiel" + std::to_string(i + 1) + "Click", {}, uebergaben[i]});
+    return t;
+}
+
 } // namespace
 
 const std::vector<ExampleSpec>& exampleTable() {
     static const std::vector<ExampleSpec> table = [] {
         std::vector<ExampleSpec> t = figures();
-        for (auto* part : {&linesAndPlanes, &spheresAndVectors, &planeFigures})
+        for (auto* part : {&linesAndPlanes, &spheresAndVectors, &planeFigures, &ellipses})
             for (ExampleSpec& e : part()) t.push_back(std::move(e));
         return t;
     }();

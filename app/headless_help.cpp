@@ -4,9 +4,11 @@
 #include "app/examples.h"
 #include "app/headless.h"
 #include "app/linear_systems.h"
+#include "app/menu_table.h"
 #include "app/tasks.h"
 #include "drawing/plane_options.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -65,6 +67,19 @@ const char* describe(InputGroup g) {
         return "v: x y";
     case InputGroup::SpaceVector:
         return "v: x y z";
+    case InputGroup::Eccentricity:
+        return "e";
+    case InputGroup::EllipsePoint:
+    case InputGroup::EllipseP:
+        return "P: x y";
+    case InputGroup::EllipseQ:
+        return "Q: x y";
+    case InputGroup::Focus1:
+        return "F1: x y";
+    case InputGroup::Focus2:
+        return "F2: x y";
+    case InputGroup::Tangent:
+        return "line u·x + v·y = w: u v w";
     default:
         return "fields";
     }
@@ -122,14 +137,35 @@ std::string headlessHelp() {
             }
             o << '\n';
         }
-        for (const FieldBinding& b : row->bindings) o << "      " << describe(b.group) << '\n';
+        for (const FieldBinding& b : row->bindings) {
+            // The ellipse's fields: centre x y, then a and b; some dialogs take a part of them.
+            static const char* const ellipse[] = {"M: x", "y", "a", "b"};
+            if (b.group != InputGroup::Ellipse && b.group != InputGroup::Ellipse2) {
+                o << "      " << describe(b.group) << '\n';
+                continue;
+            }
+            o << "     ";
+            for (int i = b.first; i < b.first + b.count && i < 4; ++i) o << ' ' << ellipse[i];
+            o << '\n';
+        }
     }
     o << "\nLinear systems (each run prints what the dialog shows after OK):\n";
     for (const LinearSystemSpec& l : linearSystems())
         o << "  " << l.path << "  (" << l.fieldCount() << ")\n      each row: coefficients, "
           << "then the right side (a11 must not be 0)\n";
     o << "\nExamples:\n";
-    for (const ExampleSpec& e : exampleTable()) o << "  " << e.caption << '\n';
+    for (const ExampleSpec& e : exampleTable()) {
+        // Examples that share their caption ("Beispiel") are named by their menu path.
+        std::string name = e.caption;
+        const auto gleich = [&](const ExampleSpec& f) { return f.caption == e.caption; };
+        if (std::count_if(exampleTable().begin(), exampleTable().end(), gleich) > 1)
+            for (const MenuZeile* row : zeilenMitBefehl(e.handler)) {
+                name.clear();
+                for (const std::string& c : row->pfad)
+                    name += (name.empty() ? "" : "/") + ohneKaufmannsUnd(c);
+            }
+        o << "  " << name << '\n';
+    }
     o << "\nDrawing options (context menu of the plane drawing):\n";
     for (const PlaneOption& p : planeOptions()) o << "  " << p.group << '/' << p.caption << '\n';
     return o.str();

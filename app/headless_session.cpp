@@ -73,7 +73,7 @@ void HeadlessSession::runExample(const ExampleSpec& example) {
 void HeadlessSession::runPlaneOption(const PlaneOption& option) {
     withErrorHandling(meldungen, [&] {
         PlaneDrag drag(view, szene, sheet);
-        if (applyPlaneOption(optionen, option)) drag.release();
+        if (applyPlaneOption(optionen, option, &szene)) drag.release();
     });
 }
 

@@ -43,6 +43,7 @@ void addPlaneTasks(std::vector<TaskSpec>& table);
 void addSphereTasks(std::vector<TaskSpec>& table);
 void addVectorTasks(std::vector<TaskSpec>& table);
 void addPlaneFigureTasks(std::vector<TaskSpec>& table);
+void addEllipseTasks(std::vector<TaskSpec>& table);
 void addMatrixTasks(std::vector<TaskSpec>& table);
 
 } // namespace task_rows

@@ -41,6 +41,7 @@ const std::vector<TaskSpec>& taskTable() {
         task_rows::addSphereTasks(t);
         task_rows::addVectorTasks(t);
         task_rows::addPlaneFigureTasks(t);
+        task_rows::addEllipseTasks(t);
         task_rows::addMatrixTasks(t);
         return t;
     }();

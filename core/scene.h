@@ -3,8 +3,9 @@
 // drawing options. Hand-overs fill it, the drawing redraws from it, the sheet's click editing
 // changes it and recomputes.
 #include "core/objects.h"
-#include "plane/matrix.h"   // the matrix records (header only)
-#include "plane/triangle.h" // the plane records and the triangle store (header only)
+#include "plane/ellipse_task.h" // the ellipse records and task stores (header only)
+#include "plane/matrix.h"       // the matrix records (header only)
+#include "plane/triangle.h"     // the plane records and the triangle store (header only)
 
 struct TStrecke {
     TPunkt A, B;
@@ -74,10 +75,34 @@ enum class Szenenart {
     Matmult3,      // product of two 3×3 matrices
     Matrix2Vektor, // 2×2 matrix times vector
     Matrix3Vektor, // 3×3 matrix times vector
+    // Plane tasks: the ellipse tasks, in the order of the "Ellipse" menu (and of `Ellipsenart`).
+    EllipseMab,
+    EllipseEP,
+    EllipseAT,
+    EllipseFFP,
+    EllipseFPT,
+    EllipseFT,
+    EllipseMPQ,
+    EllipseMAT,
+    EllipsePunkt,
+    EllipseGerade,
+    EllipseEllipse,
 };
 
+// The scene kind of an ellipse task and back (both enumerations follow the "Ellipse" menu).
+inline Szenenart ellipsenSzene(Ellipsenart art) {
+    return static_cast<Szenenart>(static_cast<int>(Szenenart::EllipseMab) + static_cast<int>(art));
+}
+inline Ellipsenart ellipsenart(Szenenart art) {
+    return static_cast<Ellipsenart>(static_cast<int>(art) -
+                                    static_cast<int>(Szenenart::EllipseMab));
+}
+static_assert(static_cast<int>(Szenenart::EllipseEllipse) -
+                  static_cast<int>(Szenenart::EllipseMab) + 1 ==
+              EllipsenartAnzahl);
+
 // The last kind; the task-kind table is indexed up to it.
-inline constexpr Szenenart LetzteSzenenart = Szenenart::Matrix3Vektor;
+inline constexpr Szenenart LetzteSzenenart = Szenenart::EllipseEllipse;
 
 // The input of the matrix tasks: the first and second matrix of each size and the vector (its
 // first two entries for a 2×2 matrix).
@@ -112,6 +137,14 @@ struct Szene {
     TPunkt2 SzeneDreieck2[3];
     TDreieck2Daten Dreieck2;
 
+    // The ellipse tasks: the stored data (dragging and click editing change it) and what the
+    // current task derives from it.
+    EllipsenEingabe SzeneEllipse;
+    EllipsenDaten Ellipse2;
+    // "Konstruktion zeigen": the ellipse tasks add their construction to report and drawing.
+    // The context menu's check mark (`Optionen::EllipseKonstruktion`) sets it.
+    bool EllipseKonstruktion = false;
+
     // The matrix tasks' input (the sheet's click editing changes it).
     MatrixAufgabe Matrizen;
 
@@ -135,14 +168,15 @@ struct Optionen {
     bool DreieckHoehen = false;        // "Dreieck mit Höhengeraden"
 
     // The plane triangle's entries of the group "Zweidim. Dreieck"; they stay across tasks.
-    bool Seitenmitten = false;      // "mit_Seitenmitten"
-    bool Seitenhalbierende = false; // "mit Seitenhalbierende"
-    bool Mittelsenkrechte = false;  // "mit Mittelsenkrechte"
-    bool Hoehen = false;            // "mit Höhen"
-    bool Winkelhalbierende = false; // "mit Winkelhalbierende"
-    bool Eulergerade = false;       // "mit Eulergerade"
-    bool AlleLinien = false;        // the check mark of "allen besondere Linien"
-    bool Koordinatengitter = false; // "mit Koordinatengitter", shared by the plane groups
+    bool Seitenmitten = false;        // "mit_Seitenmitten"
+    bool Seitenhalbierende = false;   // "mit Seitenhalbierende"
+    bool Mittelsenkrechte = false;    // "mit Mittelsenkrechte"
+    bool Hoehen = false;              // "mit Höhen"
+    bool Winkelhalbierende = false;   // "mit Winkelhalbierende"
+    bool Eulergerade = false;         // "mit Eulergerade"
+    bool AlleLinien = false;          // the check mark of "allen besondere Linien"
+    bool Koordinatengitter = false;   // "mit Koordinatengitter", shared by the plane groups
+    bool EllipseKonstruktion = false; // "Konstruktion zeigen" of the group "Ellipse"
 
     bool TetraederKanten = false;   // set by the tetrahedron tasks and the sphere through 4 points
     bool KugelEbenenpunkte = false; // set by every sphere task, never cleared

@@ -303,7 +303,6 @@ void TZeichnungsDlg::buildContextMenu() {
     // others are connected by the tasks that use them.
     QMenu* dreieck = addGroup(Gruppe::ZweidimDreieck, "Zweidim. Dreieck");
     QMenu* ellipse = addGroup(Gruppe::Ellipse, "Ellipse");
-    ellipse->addAction(QStringLiteral("Konstruktion zeigen"))->setCheckable(true);
     for (const PlaneOption& o : planeOptions()) {
         QMenu* menu = std::string_view(o.group) == "Ellipse" ? ellipse : dreieck;
         QAction* a = menu->addAction(QString::fromUtf8(o.caption));
@@ -311,7 +310,7 @@ void TZeichnungsDlg::buildContextMenu() {
         a->setChecked(optionen_.*o.flag);
         const PlaneOption* option = &o;
         connect(a, &QAction::triggered, this, [this, option] {
-            const bool recompute = applyPlaneOption(optionen_, *option);
+            const bool recompute = applyPlaneOption(optionen_, *option, &szene_);
             syncOptionChecks();
             if (recompute && onPlaneRelease) onPlaneRelease();
             redraw();

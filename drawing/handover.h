@@ -98,6 +98,8 @@ public:
     void Ebene2_berechnen();
     // The triangle A, B, C (yellow, named "A", "B", "C" by the caller).
     void Dreieck2_uebergeben(const TPunkt2& A, const TPunkt2& B, const TPunkt2& C);
+    // An ellipse task (one of EllipseMab … EllipseEllipse) with its stored data.
+    void Ellipse_uebergeben(Szenenart art, const EllipsenEingabe& daten);
 
     // --- Matrix tasks ---
     // No plane task is shown any more; the matrices are stored, the drawing shows the bare

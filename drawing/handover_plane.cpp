@@ -23,6 +23,14 @@ void SceneHandover::Dreieck2_uebergeben(const TPunkt2& A, const TPunkt2& B, cons
     Ebene2_berechnen();
 }
 
+void SceneHandover::Ellipse_uebergeben(Szenenart art, const EllipsenEingabe& daten) {
+    const EllipsenEingabe kopie = daten; // the argument may be the store itself
+    Ebene2_zuruecksetzen();
+    szene_.SzeneEllipse = kopie;
+    szene_.art = art;
+    Ebene2_berechnen();
+}
+
 void SceneHandover::Matrix_uebergeben(Szenenart art, const MatrixAufgabe& m) {
     Ebene2_zuruecksetzen();
     handOver(art, store(szene_.Matrizen, m));

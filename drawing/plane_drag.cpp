@@ -15,7 +15,9 @@ bool PlaneDrag::press(int x, int y) {
     const std::vector<DragHandle> handles = kind->handles(szene_);
     for (std::size_t i = 0; i < handles.size(); ++i) {
         int sx, sy;
-        view_.planeToScreen(*handles[i].x, *handles[i].y, sx, sy);
+        double px, py;
+        handles[i].position(px, py);
+        view_.planeToScreen(px, py, sx, sy);
         if (std::llabs(static_cast<long long>(sx) - x) <= 5 &&
             std::llabs(static_cast<long long>(sy) - y) <= 5)
             chosen_.push_back(i);
@@ -29,8 +31,7 @@ void PlaneDrag::drag(double x, double y) {
     const std::vector<DragHandle> handles = kind->handles(szene_);
     for (std::size_t i : chosen_) {
         if (i >= handles.size()) continue;
-        *handles[i].x = x;
-        *handles[i].y = y;
+        handles[i].moveTo(x, y);
     }
     deriveScene(szene_);
 }

@@ -13,6 +13,7 @@ const PlaneOption table[] = {
     {"Zweidim. Dreieck", "mit Eulergerade", &Optionen::Eulergerade},
     {"Zweidim. Dreieck", "allen besondere Linien", &Optionen::AlleLinien, A::Alle},
     {"Zweidim. Dreieck", "mit Koordinatengitter", &Optionen::Koordinatengitter, A::Gitter},
+    {"Ellipse", "Konstruktion zeigen", &Optionen::EllipseKonstruktion, A::Konstruktion},
     {"Ellipse", "mit Koordinatengitter", &Optionen::Koordinatengitter, A::Gitter},
 };
 
@@ -28,13 +29,14 @@ const PlaneOption* findPlaneOption(std::string_view path) {
     return nullptr;
 }
 
-bool applyPlaneOption(Optionen& optionen, const PlaneOption& option) {
+bool applyPlaneOption(Optionen& optionen, const PlaneOption& option, Szene* szene) {
     bool& flag = optionen.*option.flag;
     flag = !flag;
+    if (szene) szene->EllipseKonstruktion = optionen.EllipseKonstruktion;
     if (option.art == A::Alle)
         for (bool Optionen::*f :
              {&Optionen::Seitenmitten, &Optionen::Seitenhalbierende, &Optionen::Mittelsenkrechte,
               &Optionen::Hoehen, &Optionen::Winkelhalbierende, &Optionen::Eulergerade})
             optionen.*f = flag;
-    return option.art == A::Gitter;
+    return option.art == A::Gitter || option.art == A::Konstruktion;
 }

@@ -23,6 +23,12 @@ struct TGerade2 {
     TPunkt2 Richtung;
 };
 
+// A line by its equation u·x + v·y = w; v = 0 is parallel to the y axis (x = w/u).
+struct TGeradeGl2 {
+    double u = 0, v = 0, w = 0;
+    TFarbe Farbe = 0;
+};
+
 inline TPunkt2 punkt2(double x, double y, TFarbe farbe = 0, std::string name = {}) {
     return TPunkt2{x, y, farbe, std::move(name)};
 }

@@ -45,6 +45,7 @@ struct Anchors {
     PairAnchor paar[3];          // the plane task's input points (triangle: A, B, C)
     FieldAnchor matrix[2][9];    // the entries of matrix i (M or M1, M2), row by row
     FieldAnchor matrixVektor[3]; // the entries of the vector a matrix is multiplied with
+    FieldAnchor zahl2[8];        // single numbers of a plane task (an ellipse's a, b, e, a line)
 
     void leeren() { *this = Anchors{}; }
 };

@@ -152,3 +152,31 @@ void InputClicks::matrix(int i, TMatrix3& M) {
 void InputClicks::matrixVektor(double* v, int n) {
     for (int k = 0; k < n; ++k) note(MatrixKlick(v[k], anker_.matrixVektor[k], links_, X_, Y_));
 }
+
+namespace {
+
+// One number in its rectangle, changed by 0.2.
+bool ZahlKlick2(double& wert, const FieldAnchor& a, bool links, int X, int Y) {
+    double schritte = 0;
+    if (!FeldKlick(schritte, a, links, X, Y)) return false;
+    wert += schritte / 5;
+    return true;
+}
+
+} // namespace
+
+void InputClicks::zahl2(int i, double& wert) {
+    note(ZahlKlick2(wert, anker_.zahl2[i], links_, X_, Y_));
+}
+
+void InputClicks::gleichung2(int i, TGeradeGl2& g) {
+    if (g.u == 0 && g.v == 0) return;
+    if (tolerance::isZero(g.v, g.u)) { // written as x = k
+        double k = g.w / g.u;
+        if (ZahlKlick2(k, anker_.zahl2[i], links_, X_, Y_)) g.w = k * g.u, note(true);
+        return;
+    }
+    double m = -g.u / g.v, c = g.w / g.v;
+    if (ZahlKlick2(m, anker_.zahl2[i], links_, X_, Y_)) g.u = -m * g.v, note(true);
+    if (ZahlKlick2(c, anker_.zahl2[i + 1], links_, X_, Y_)) g.w = c * g.v, note(true);
+}

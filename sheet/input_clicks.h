@@ -27,6 +27,12 @@ public:
     void matrix(int i, TMatrix2& M);
     void matrix(int i, TMatrix3& M);
     void matrixVektor(double* v, int n);
+    // A single number of a plane task in the rectangle zahl2[i], changed by 0.2.
+    void zahl2(int i, double& wert);
+    // A line u·x + v·y = w written as "y=m*x + c" (slope in zahl2[i], intercept in zahl2[i + 1])
+    // or "x = k" (k in zahl2[i]): the click changes the number it hits by 0.2 and the equation
+    // follows (v, or u for a vertical line, stays).
+    void gleichung2(int i, TGeradeGl2& g);
 
     void punkte(TPunkt& A, TPunkt& B) {
         punkt(0, A);

@@ -21,6 +21,24 @@ struct SceneDraw;
 struct DragHandle {
     double* x;
     double* y;
+    // A handle that stands for a length (an ellipse's axis vertex): x and y are then the
+    // figure's centre, the handle stands at centre + (dx, dy)·*laenge, and dragging it sets
+    // *laenge to the mouse's signed distance from the centre along (dx, dy); the centre stays.
+    double* laenge = nullptr;
+    int dx = 0, dy = 0;
+
+    void position(double& px, double& py) const {
+        px = laenge ? *x + dx * *laenge : *x;
+        py = laenge ? *y + dy * *laenge : *y;
+    }
+    void moveTo(double px, double py) const {
+        if (!laenge) {
+            *x = px;
+            *y = py;
+        } else {
+            *laenge = dx * (px - *x) + dy * (py - *y);
+        }
+    }
 };
 
 struct TaskKind {
@@ -51,6 +69,8 @@ std::span<const TaskKind> vectorKinds();
 // The tasks of plane geometry (the triangle; later the ellipses and affine maps), drawn in the
 // drawing window's 2-D mode.
 std::span<const TaskKind> planeFigureKinds();
+// The eleven ellipse tasks (plane/ellipse_drawing.cpp).
+std::span<const TaskKind> ellipseKinds();
 // The matrix tasks: reports only, nothing drawn.
 std::span<const TaskKind> matrixKinds();
 

@@ -225,12 +225,12 @@ TEST_F(Hauptfenster, MenueleisteUndUnregistrierteEintraege) {
 
     // Entries whose command nobody registered are there but disabled, and so are submenus and
     // menus without a working entry; registering one enables it and the menus above it.
-    const Pfad ellipse{"2-&dim. Geometrie", "Ellipse"},
-        mab{"2-&dim. Geometrie", "Ellipse", "Mittelpunkt und Achsen"};
-    EXPECT_FALSE(frei(mab) || frei(ellipse));
-    form->befehle().registrieren("EllipseMab1Click", [] {});
-    EXPECT_TRUE(frei(mab) && frei(ellipse));
-    EXPECT_FALSE(frei({"2-&dim. Geometrie", "Ellipse", "Exzentr. und Pukt"}));
+    const Pfad affin{"2-&dim. Geometrie", "Affine Abbildungen"},
+        beispiele{"2-&dim. Geometrie", "Affine Abbildungen", "Beispiele"};
+    EXPECT_FALSE(frei(beispiele) || frei(affin));
+    form->befehle().registrieren("Verschiebung1Click", [] {});
+    EXPECT_TRUE(frei(beispiele) && frei(affin));
+    EXPECT_FALSE(frei({"2-&dim. Geometrie", "Affine Abbildungen", "Abbildung festlegen"}));
     const Pfad gitter{"2-&dim. Geometrie", "Affine Abbildungen", "Optionen", "Koordinatengitter"};
     form->affinmodus_einschalten(true);
     EXPECT_FALSE(frei(gitter));

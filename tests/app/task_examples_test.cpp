@@ -37,6 +37,17 @@ const Beispiel beispiele[] = {
     {"Vektorprodukt", Szenenart::Vektorprodukt, "......"},
     {"Spatprodukt", Szenenart::Spatprodukt, "......"},
     {"Dreieck (Beispiel)", Szenenart::Dreieck2, "......"},
+    {"2-dim. Geometrie/Ellipse/Mittelpunkt und Achsen/Beispiel", Szenenart::EllipseMab, "......"},
+    {"2-dim. Geometrie/Ellipse/Exzentr. und Pukt/Beispiel", Szenenart::EllipseEP, "......"},
+    {"2-dim. Geometrie/Ellipse/Halbachse und Tangente/Beispiel", Szenenart::EllipseAT, "......"},
+    {"2-dim. Geometrie/Ellipse/Brennpunkte und Punkt/Beispiel", Szenenart::EllipseFFP, "......"},
+    {"2-dim. Geometrie/Ellipse/Brennpunkt, Punkt und Tangente/Beispiel", Szenenart::EllipseFPT, "......"},
+    {"2-dim. Geometrie/Ellipse/Brennpunkt und Tangente/Beispiel", Szenenart::EllipseFT, "......"},
+    {"2-dim. Geometrie/Ellipse/Mittelpunkt und 2 Punkte/Beispiel", Szenenart::EllipseMPQ, "......"},
+    {"2-dim. Geometrie/Ellipse/Mittelpunkt, Achse a und Tangente/Beispiel", Szenenart::EllipseMAT, "......"},
+    {"2-dim. Geometrie/Ellipse/Lage: Ellipse-Punkt/Beispiel", Szenenart::EllipsePunkt, "......"},
+    {"2-dim. Geometrie/Ellipse/Lage: Ellipse-Gerade/Beispiel", Szenenart::EllipseGerade, "......"},
+    {"2-dim. Geometrie/Ellipse/Lage: Zwei Ellipsen/Beispiel", Szenenart::EllipseEllipse, "......"},
 };
 // clang-format on
 

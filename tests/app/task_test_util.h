@@ -39,6 +39,7 @@ struct TaskFixture : ::testing::Test {
     }
     void example(const std::string& caption) {
         const ExampleSpec* e = findExample(caption);
+        if (!e) e = findExampleByPath(caption);
         if (!e) throw std::logic_error("no example " + caption);
         runExample(*e, ctx);
     }

@@ -4,7 +4,9 @@
 # sheet with the left and then the right mouse button, and checks from screenshots that the
 # sheet and the drawing changed each time. Then the plane triangle: "2-dim. Geometrie ›
 # Dreieck › Dreieck (Beispiel)" by keys, a click on A's x on the sheet, and the corner C dragged
-# with the mouse. The screenshots stay in SHOTS_DIR for a reviewer.
+# with the mouse. Last the ellipse: "2-dim. Geometrie › Ellipse › Mittelpunkt und Achsen ›
+# Beispiel" by keys, "Konstruktion zeigen" from the drawing's context menu, and the upper vertex
+# dragged across the centre. The screenshots stay in SHOTS_DIR for a reviewer.
 #
 #   sheet_click.sh QUILLON SHEET_LOCATOR SHOTS_DIR
 #
@@ -185,6 +187,59 @@ changed=$(differing 5-plane-click 6-plane-drag "$drawing_box")
 "$locator" same "$shots/6-plane-drag.png" "$work/dreieck-a.png" "$sx" "$sy" &&
     fail "the sheet still shows C(0/4)"
 echo "plane drag: C moved from ($cx, $cy), the report and $changed pixels of the drawing changed"
+
+# --- The ellipse example: the second entry of "2-dim. Geometrie", its first group, "Beispiel".
+# In plane mode the walk skips the disabled 3-D menus: "Datei", "Matrizen", "2-dim. Geometrie". ---
+beispiel="2-dim. Geometrie/Ellipse/Mittelpunkt und Achsen/Beispiel"
+QT_QPA_PLATFORM=offscreen "$quillon" --example "$beispiel" --sheet "$work/ellipse.png" \
+    >/dev/null || fail "headless ellipse example"
+QT_QPA_PLATFORM=offscreen "$quillon" --example "$beispiel" --task "Ellipse/Konstruktion zeigen" \
+    --sheet "$work/ellipse-k.png" >/dev/null || fail "headless ellipse construction"
+xdotool key alt
+sleep 0.3
+xdotool key Right Right Down Down
+sleep 0.3
+xdotool key Right
+sleep 0.3
+xdotool key Right
+sleep 0.3
+xdotool key Return
+wait_for_sheet "$work/ellipse.png" 7-ellipse-example >/dev/null ||
+    fail "the ellipse's report did not appear on the sheet"
+echo "ellipse example: the sheet shows the ellipse"
+
+# The context menu: the first enabled entry, then the group "Ellipse" (the triangle's group is
+# disabled now), its first entry "Konstruktion zeigen".
+xdotool mousemove --sync 150 600 click 3
+sleep 0.5
+xdotool key Down Down Right
+sleep 0.3
+xdotool key Return
+xdotool mousemove --sync 1300 5
+wait_for_sheet "$work/ellipse-k.png" 8-ellipse-construction >/dev/null ||
+    fail "the construction steps did not appear below the report"
+changed=$(differing 7-ellipse-example 8-ellipse-construction "$drawing_box")
+[ "$changed" -gt 100 ] || fail "the drawing shows no construction ($changed pixels)"
+echo "ellipse construction: the steps on the sheet, $changed pixels of the drawing changed"
+
+# --- Drag the upper vertex S3, the highest yellow mark, down across the centre. ---
+read -r px py < <("$locator" topmost "$shots/8-ellipse-construction.png" ffff00 0 $((sx - 12)) \
+    "$sy") || fail "no yellow vertex in the drawing"
+cx=$((px + 2))
+cy=$((py + 2))
+xdotool mousemove --sync "$cx" "$cy" mousedown 1
+for d in 30 60 90 120 150 180; do
+    xdotool mousemove --sync "$cx" $((cy + d))
+    sleep 0.05
+done
+xdotool mouseup 1 mousemove --sync 1300 5
+sleep 0.5
+shot 9-ellipse-drag
+[ "$(differing 8-ellipse-construction 9-ellipse-drag "$sheet_box")" -gt 0 ] ||
+    fail "the report did not follow the dragged vertex"
+changed=$(differing 8-ellipse-construction 9-ellipse-drag "$drawing_box")
+[ "$changed" -gt 100 ] || fail "the drawing did not follow the dragged vertex ($changed pixels)"
+echo "ellipse drag: S3 moved from ($cx, $cy), the report and $changed pixels of the drawing changed"
 
 kill -0 "$app_pid" 2>/dev/null || fail "the program has ended"
 echo "screenshots:"
