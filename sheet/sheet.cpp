@@ -5,6 +5,7 @@
 #include "sheet/qt_colour.h"
 
 #include <QColor>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
@@ -111,17 +112,40 @@ void Sheet::Outtext(int x, int y, const std::string& text) {
     // away from the painter.
     const bool sichtbar =
         x < bild_.width() && y < bild_.height() && x + breite > 0 && y + hoehe > 0 && !t.isEmpty();
+    letztesY_ = y;
+    protokoll_.push_back(SheetText{x, y, text, schriftfarbe_});
     if (sichtbar) {
         QPainter p(&bild_);
         p.setFont(schrift_);
-        // The text cell is filled with the white brush first, as the canvas writes opaquely.
-        p.fillRect(QRect(x, y, static_cast<int>(breite), static_cast<int>(hoehe)), Qt::white);
-        p.setPen(toQColor(schriftfarbe_));
-        p.drawText(QPoint(x, y + fm.ascent()), t);
+        textZeichnen(p, protokoll_.back());
     }
-    letztesY_ = y;
-    protokoll_.push_back(SheetText{x, y, text, schriftfarbe_});
     notifyChange();
+}
+
+void Sheet::malen(QPainter& painter) const {
+    painter.fillRect(QRect(0, 0, bild_.width(), bild_.height()), Qt::white);
+    // The picture's font measured in pixels, so that a scaled painter scales it with the rest;
+    // the spacing makes each character as wide as on the picture, where hinting rounds it.
+    QFont f = schrift_;
+    f.setPixelSize(QFontInfo(schrift_).pixelSize());
+    f.setHintingPreference(QFont::PreferNoHinting);
+    const qreal natuerlich = QFontMetricsF(f, painter.device()).horizontalAdvance(QLatin1Char('M'));
+    f.setLetterSpacing(QFont::AbsoluteSpacing, breiteM() - natuerlich);
+    painter.setFont(f);
+    painter.save();
+    painter.setClipRect(QRect(0, 0, bild_.width(), bild_.height()), Qt::IntersectClip);
+    for (const SheetText& t : protokoll_)
+        if (t.x < bild_.width() && t.y < bild_.height()) textZeichnen(painter, t);
+    painter.restore();
+}
+
+void Sheet::textZeichnen(QPainter& p, const SheetText& t) const {
+    const QString text = qtext(t.text);
+    const QFontMetrics fm(p.font(), p.device());
+    // The text cell is filled with the white brush first, as the canvas writes opaquely.
+    p.fillRect(QRect(t.x, t.y, fm.horizontalAdvance(text), fm.height()), Qt::white);
+    p.setPen(toQColor(t.farbe));
+    p.drawText(QPoint(t.x, t.y + fm.ascent()), text);
 }
 
 void Sheet::Outtextln(int x, int& y, const std::string& text) {
