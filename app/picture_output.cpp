@@ -126,13 +126,12 @@ QRect drawingPrintRect(int pageWidth, int size) {
 
 QRect fitIntoPage(QSize picture, QSize page) {
     if (picture.isEmpty() || page.isEmpty()) return {};
-    const double scale = std::min(static_cast<double>(page.width()) / picture.width(),
-                                  static_cast<double>(page.height()) / picture.height());
-    const int w =
-        std::clamp(static_cast<int>(std::floor(picture.width() * scale)), 1, page.width());
-    const int h =
-        std::clamp(static_cast<int>(std::floor(picture.height() * scale)), 1, page.height());
-    return QRect(0, 0, w, h);
+    // Whole numbers: the side that limits fills the page exactly, the other is rounded down.
+    const long long W = picture.width(), H = picture.height();
+    const long long pw = page.width(), ph = page.height();
+    if (pw * H <= ph * W)
+        return QRect(0, 0, page.width(), static_cast<int>(std::max(1LL, pw * H / W)));
+    return QRect(0, 0, static_cast<int>(std::max(1LL, ph * W / H)), page.height());
 }
 
 void paintScaled(QPainter& painter, const PictureSource& source, const QRect& target) {

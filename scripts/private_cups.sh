@@ -12,7 +12,11 @@ dir=${2:-}
 [ -n "$cmd" ] && [ -n "$dir" ] || { echo "usage: $0 start|stop DIR" >&2; exit 2; }
 
 if [ "$cmd" = stop ]; then
-  [ -f "$dir/pid" ] && kill "$(cat "$dir/pid")" 2>/dev/null
+  if [ -f "$dir/pid" ]; then
+    pid=$(cat "$dir/pid")
+    kill "$pid" 2>/dev/null
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  fi
   exit 0
 fi
 

@@ -117,35 +117,41 @@ void Sheet::Outtext(int x, int y, const std::string& text) {
     if (sichtbar) {
         QPainter p(&bild_);
         p.setFont(schrift_);
-        textZeichnen(p, protokoll_.back());
+        textZeichnen(p, protokoll_.back(), 0);
     }
     notifyChange();
 }
 
 void Sheet::malen(QPainter& painter) const {
-    painter.fillRect(QRect(0, 0, bild_.width(), bild_.height()), Qt::white);
-    // The picture's font measured in pixels, so that a scaled painter scales it with the rest;
-    // the spacing makes each character as wide as on the picture, where hinting rounds it.
+    const QRect flaeche(0, 0, bild_.width(), bild_.height());
+    painter.save();
+    painter.fillRect(flaeche, Qt::white);
+    painter.setClipRect(flaeche, Qt::IntersectClip);
+    // The picture's font measured in pixels, so that a scaled painter scales it with the rest.
     QFont f = schrift_;
     f.setPixelSize(QFontInfo(schrift_).pixelSize());
-    f.setHintingPreference(QFont::PreferNoHinting);
-    const qreal natuerlich = QFontMetricsF(f, painter.device()).horizontalAdvance(QLatin1Char('M'));
-    f.setLetterSpacing(QFont::AbsoluteSpacing, breiteM() - natuerlich);
     painter.setFont(f);
-    painter.save();
-    painter.setClipRect(QRect(0, 0, bild_.width(), bild_.height()), Qt::IntersectClip);
     for (const SheetText& t : protokoll_)
-        if (t.x < bild_.width() && t.y < bild_.height()) textZeichnen(painter, t);
+        if (t.x < bild_.width() && t.y < bild_.height()) textZeichnen(painter, t, breiteM());
     painter.restore();
 }
 
-void Sheet::textZeichnen(QPainter& p, const SheetText& t) const {
+void Sheet::textZeichnen(QPainter& p, const SheetText& t, int zeichenbreite) const {
     const QString text = qtext(t.text);
-    const QFontMetrics fm(p.font(), p.device());
+    // Cells are measured on the picture, whatever device the painter draws on.
+    const QFontMetrics fm(schrift_, &bild_);
     // The text cell is filled with the white brush first, as the canvas writes opaquely.
     p.fillRect(QRect(t.x, t.y, fm.horizontalAdvance(text), fm.height()), Qt::white);
     p.setPen(toQColor(t.farbe));
-    p.drawText(QPoint(t.x, t.y + fm.ascent()), text);
+    if (zeichenbreite == 0) {
+        p.drawText(QPoint(t.x, t.y + fm.ascent()), text);
+        return;
+    }
+    // Character by character in the picture's columns: other devices round the font's advances
+    // differently.
+    for (qsizetype i = 0; i < text.size(); ++i)
+        p.drawText(QPointF(t.x + static_cast<double>(i) * zeichenbreite, t.y + fm.ascent()),
+                   QString(text[i]));
 }
 
 void Sheet::Outtextln(int x, int& y, const std::string& text) {

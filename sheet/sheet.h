@@ -88,7 +88,8 @@ public:
 
 private:
     void resetCanvas();
-    void textZeichnen(QPainter& p, const SheetText& t) const;
+    // One logged text; zeichenbreite > 0 places each character in its column of that width.
+    void textZeichnen(QPainter& p, const SheetText& t, int zeichenbreite) const;
     void notifyChange() const;
 
     QImage bild_;
