@@ -97,13 +97,15 @@ void OutputCommands::registerAll(Befehle& b) {
     b.registrieren("Druckereinrichtung1Click", [this] { Druckereinrichtung1Click(); });
 }
 
-PictureSource OutputCommands::drawing(bool farbig) {
+PictureSource OutputCommands::drawing(bool farbig, bool aufWeiss) {
     SceneDrawEvents events;
     events.optionsChanged = [this] {
         if (optionsChanged) optionsChanged();
     };
     events.zeroCrossProduct = [&m = p_.meldungen] { m.cancelBox(meldung::Vektorprodukt_Null); };
-    return drawingSource(p_.ansicht, p_.szene, p_.optionen, farbig, events);
+    ViewState ansicht = p_.ansicht;
+    if (aufWeiss) ansicht.Hintergrundfarbe = farbe::Weiss;
+    return drawingSource(ansicht, p_.szene, p_.optionen, farbig, events);
 }
 
 void OutputCommands::copyDrawing(bool farbig) {
@@ -168,7 +170,8 @@ void OutputCommands::Zeichnung1Click() {
     lastChoice_ = *wahl;
     lastChoice_.vorschau = false;
     Danach neuZeichnen(redraw);
-    const PictureSource quelle = drawing(wahl->farbig);
+    // Printed on white paper in both modes; in colour the objects keep their colours.
+    const PictureSource quelle = drawing(wahl->farbig, true);
     auto seite = [&](QPrinter& drucker) {
         printOn(drucker, [&](QPainter& painter) {
             paintScaled(painter, quelle, drawingPrintRect(drucker.width(), wahl->groesse));

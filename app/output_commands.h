@@ -70,7 +70,7 @@ public:
 private:
     void copyDrawing(bool farbig);
     void saveDrawing(bool farbig);
-    PictureSource drawing(bool farbig);
+    PictureSource drawing(bool farbig, bool aufWeiss = false);
     // Portrait, then the print dialog; false when the user cancelled.
     bool choosePrinter();
 
