@@ -3,13 +3,27 @@
 # DIR, a Unix socket instead of a port, and one queue "QuillonPDF" with the CUPS-PDF driver whose
 # backend turns each job into a PDF file in DIR/out (the last step of cups-pdf, done with
 # Ghostscript, so that the server needs no root rights and touches nothing outside DIR).
-#   private_cups.sh start DIR   starts the server; exit 77 when it cannot run here
-#   private_cups.sh stop DIR    stops it
+#   private_cups.sh start DIR        starts the server; exit 77 when it cannot run here
+#   private_cups.sh stop DIR         stops it
+#   private_cups.sh run COMMAND ...  runs the command with a server of its own in a new folder,
+#                                    CUPS_SERVER and QUILLON_PRINT_OUT (the PDF folder) set;
+#                                    exit 77 when no server can run here
 # Clients reach it with CUPS_SERVER=DIR/sock.
 set -u
 cmd=${1:-}
 dir=${2:-}
-[ -n "$cmd" ] && [ -n "$dir" ] || { echo "usage: $0 start|stop DIR" >&2; exit 2; }
+[ -n "$cmd" ] && [ -n "$dir" ] || { echo "usage: $0 start|stop DIR | run COMMAND..." >&2; exit 2; }
+
+if [ "$cmd" = run ]; then
+  shift
+  dir=$(mktemp -d) || exit 77
+  "$0" start "$dir" || { rc=$?; rm -rf "$dir"; exit "$rc"; }
+  CUPS_SERVER="$dir/sock" QUILLON_PRINT_OUT="$dir/out" "$@"
+  rc=$?
+  "$0" stop "$dir"
+  rm -rf "$dir"
+  exit "$rc"
+fi
 
 if [ "$cmd" = stop ]; then
   if [ -f "$dir/pid" ]; then

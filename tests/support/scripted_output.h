@@ -10,23 +10,19 @@ struct ScriptedOutput : OutputDialogs {
     std::optional<std::string> datei;
     std::optional<DrawingPrintChoice> wahl;
     QString drucker;
-    std::vector<std::string> gefragt; // titles of the save dialogs, "drucken", "einrichtung", …
+    std::vector<std::string> gefragt; // save dialogs' titles, "drucken", "einrichtung", …
 
     std::optional<std::string> saveFileName(const std::string& title) override {
-        gefragt.push_back(title);
-        return datei;
+        return gefragt.push_back(title), datei;
     }
     std::optional<DrawingPrintChoice> drawingPrint(const DrawingPrintChoice&) override {
-        gefragt.push_back("Zeichnung drucken");
-        return wahl;
+        return gefragt.push_back("Zeichnung drucken"), wahl;
     }
     bool printDialog(QPrinter& printer) override {
         gefragt.push_back("drucken");
-        if (!drucker.isEmpty()) printer.setPrinterName(drucker);
+        printer.setPrinterName(drucker);
         return !drucker.isEmpty();
     }
-    void printPreview(QPrinter&, const std::function<void(QPrinter&)>&) override {
-        gefragt.push_back("vorschau");
-    }
+    void printPreview(QPrinter&, const std::function<void(QPrinter&)>&) override {}
     void printerSetup(QPrinter&) override { gefragt.push_back("einrichtung"); }
 };
