@@ -80,8 +80,7 @@ const std::vector<std::string>& saveFilters() {
 }
 
 OutputCommands::OutputCommands(Programm& programm, OutputDialogs& dialogs)
-    : p_(programm), dialogs_(&dialogs),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+    : p_(programm), dialogs_(&dialogs) {}
 
 OutputCommands::~OutputCommands() = default;
 
@@ -150,17 +149,17 @@ void OutputCommands::Ergebnisse2Click() {
 }
 
 bool OutputCommands::choosePrinter() {
-    printer_->setPageOrientation(QPageLayout::Portrait);
-    return dialogs_->printDialog(*printer_);
+    printer().setPageOrientation(QPageLayout::Portrait);
+    return dialogs_->printDialog(printer());
 }
 
 void OutputCommands::Ergebnisse1Click() {
     if (!choosePrinter()) return;
     Sanduhr s;
     const PictureSource quelle = sheetSource(p_.sheet);
-    printOn(*printer_, [&](QPainter& painter) {
+    printOn(printer(), [&](QPainter& painter) {
         paintScaled(painter, quelle,
-                    fitIntoPage(quelle.size, QSize(printer_->width(), printer_->height())));
+                    fitIntoPage(quelle.size, QSize(printer().width(), printer().height())));
     });
 }
 
@@ -177,16 +176,22 @@ void OutputCommands::Zeichnung1Click() {
             paintScaled(painter, quelle, drawingPrintRect(drucker.width(), wahl->groesse));
         });
     };
-    printer_->setPageOrientation(QPageLayout::Portrait);
+    printer().setPageOrientation(QPageLayout::Portrait);
     if (wahl->vorschau) {
-        dialogs_->printPreview(*printer_, seite);
+        dialogs_->printPreview(printer(), seite);
         return;
     }
-    if (!dialogs_->printDialog(*printer_)) return;
+    if (!dialogs_->printDialog(printer())) return;
     Sanduhr s;
-    seite(*printer_);
+    seite(printer());
+}
+
+// Made on first use: asking the print system for its printers can take a moment.
+QPrinter& OutputCommands::printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
 }
 
 void OutputCommands::Druckereinrichtung1Click() {
-    dialogs_->printerSetup(*printer_);
+    dialogs_->printerSetup(printer());
 }

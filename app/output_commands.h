@@ -53,7 +53,8 @@ public:
     // The drawing switched an option on: the window's check marks must follow.
     std::function<void()> optionsChanged;
 
-    QPrinter& printer() { return *printer_; }
+    // The printer of the run: the set-up and the print dialogs' choices stay in it.
+    QPrinter& printer();
     // Another source of answers (tests script them).
     void setDialogs(OutputDialogs& dialogs) { dialogs_ = &dialogs; }
 

@@ -1,6 +1,5 @@
 // Copying and saving the drawing and the sheet through the main window's commands, with the
-// dialogs answered by the test; the print rectangles. Printing and fitting the sheet to the page
-// are tests/print.
+// dialogs answered by the test; the print rectangles. Printing itself is tests/print.
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/task_wiring.h"
@@ -15,6 +14,8 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -114,10 +115,21 @@ TEST_F(Ausgabe, KopierenLegtDasBildInDieZwischenablage) {
     EXPECT_TRUE(ablage->image().isNull() && p.ansicht.farbig && neuGezeichnet == 1);
 }
 
-TEST(Druckrechteck, ZeichnungNachSeitenbreite) {
+TEST(Druckrechteck, ZeichnungNachSeitenbreiteErgebnisseInIhrenProportionen) {
     for (auto [groesse, w] : {std::pair{0, 1200}, {1, 2400}, {2, 4780}})
         EXPECT_EQ(drawingPrintRect(4800, groesse), QRect(10, 10, w - 10, w - 10));
     EXPECT_TRUE(drawingPrintRect(30, 0).isEmpty() && fitIntoPage({0, 5}, {9, 9}).isEmpty());
+    // The sheet on the page: inside it, one side filling it, its proportions to a pixel.
+    std::mt19937 zufall(15);
+    std::uniform_int_distribution<int> n(1, 9000);
+    for (int i = 0; i < 2000; ++i) {
+        const QSize bild(n(zufall), n(zufall)), seite(n(zufall), n(zufall));
+        const QRect r = fitIntoPage(bild, seite);
+        const double schief = 1.0 * r.width() * bild.height() - 1.0 * r.height() * bild.width();
+        ASSERT_TRUE(QRect(QPoint(0, 0), seite).contains(r) &&
+                    (r.width() == seite.width() || r.height() == seite.height()) &&
+                    std::abs(schief) <= bild.width() + bild.height());
+    }
 }
 
 } // namespace
