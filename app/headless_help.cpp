@@ -104,6 +104,8 @@ std::string headlessHelp() {
          "  --sheet FILE      save the result sheet's picture\n"
          "  --drawing FILE    save the drawing (584 x 584)\n"
          "  --bw              the drawing in black and white\n"
+         "  --rechenhilfe     print the calculation help of the last task (its help page\n"
+         "                    and worked solution) instead of the result sheet\n"
          "Pictures are BMP for names ending in .bmp, .ico, .emf or .wmf, SVG for .svg, PDF\n"
          "for .pdf (both drawn as vectors), PNG otherwise.\n"
          "Exit status: 0 done; 1 bad arguments; 2 the program's error box was shown (its\n"
