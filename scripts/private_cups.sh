@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# A private print server for the print tests and for trying printing by hand: its own configuration, spool and log folders under
-# DIR, a Unix socket instead of a port, and one queue "QuillonPDF" with the CUPS-PDF driver whose
-# backend turns each job into a PDF file in DIR/out (the last step of cups-pdf, done with
-# Ghostscript, so that the server needs no root rights and touches nothing outside DIR).
+# A private print server for the print tests and for trying printing by hand: its own
+# configuration, spool and log folders under DIR, a Unix socket instead of a port, and one queue
+# "QuillonPDF" with the CUPS-PDF driver whose backend turns each job into a PDF file in DIR/out
+# (the last step of cups-pdf, done with Ghostscript, so that the server needs no root rights and
+# touches nothing outside DIR).
 #   private_cups.sh start DIR        starts the server; exit 77 when it cannot run here
 #   private_cups.sh stop DIR         stops it
 #   private_cups.sh run COMMAND ...  runs the command with a server of its own in a new folder,
@@ -10,6 +11,8 @@
 #                                    exit 77 when no server can run here
 # Clients reach it with CUPS_SERVER=DIR/sock.
 set -u
+# cupsd and lpadmin live in /usr/sbin, which not every user's PATH holds.
+PATH="$PATH:/usr/sbin:/sbin"
 cmd=${1:-}
 dir=${2:-}
 [ -n "$cmd" ] && [ -n "$dir" ] || { echo "usage: $0 start|stop DIR | run COMMAND..." >&2; exit 2; }
@@ -17,10 +20,10 @@ dir=${2:-}
 if [ "$cmd" = run ]; then
   shift
   dir=$(mktemp -d) || exit 77
-  "$0" start "$dir" || { rc=$?; rm -rf "$dir"; exit "$rc"; }
+  bash "$0" start "$dir" || { rc=$?; rm -rf "$dir"; exit "$rc"; }
   CUPS_SERVER="$dir/sock" QUILLON_PRINT_OUT="$dir/out" "$@"
   rc=$?
-  "$0" stop "$dir"
+  bash "$0" stop "$dir"
   rm -rf "$dir"
   exit "$rc"
 fi
@@ -94,11 +97,11 @@ for _ in $(seq 50); do
 done
 if ! lpstat -r 2>/dev/null | grep -q "is running"; then
   echo "the private cupsd did not start:" >&2; cat "$dir/log/cupsd.out" "$dir/log/error_log" >&2 2>/dev/null
-  "$0" stop "$dir"; exit 77
+  bash "$0" stop "$dir"; exit 77
 fi
 if ! lpadmin -p QuillonPDF -v quillon-pdf:/ -P "$ppd" -E 2>"$dir/log/lpadmin.out" \
    || ! lpstat -v QuillonPDF >/dev/null 2>&1; then
   echo "cannot add the queue:" >&2; cat "$dir/log/lpadmin.out" >&2
-  "$0" stop "$dir"; exit 77
+  bash "$0" stop "$dir"; exit 77
 fi
 exit 0
