@@ -6,6 +6,7 @@
 #include "app/examples.h"
 #include "app/headless_session.h"
 #include "app/linear_systems.h"
+#include "app/picture_output.h"
 #include "app/tasks.h"
 #include "app/units.h"
 #include "drawing/plane_options.h"
@@ -128,13 +129,15 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::ostrea
     return a;
 }
 
-// Saves a picture as BMP when the name ends in ".bmp" (any case), as PNG otherwise.
-bool save(const QImage& image, const std::string& file, std::ostream& err) {
-    const QString name = QString::fromStdString(file);
-    const char* format = name.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ? "BMP" : "PNG";
-    if (image.save(name, format)) return true;
-    err << "cannot write " << file << '\n';
-    return false;
+// Saves a picture in the format its name asks for (BMP, PNG, SVG, PDF; PNG for other names).
+bool save(const PictureSource& picture, const std::string& file, std::ostream& err) {
+    try {
+        writePicture(file, formatForName(file, PictureFormat::Png), picture);
+        return true;
+    } catch (const std::exception& e) {
+        err << e.what() << '\n';
+        return false;
+    }
 }
 
 // What a step's path names, found before anything runs.
@@ -264,9 +267,9 @@ int runHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         for (const std::string& row : s.sheet.zeilen()) out << row << '\n';
 
     bool written = true;
-    if (!a.sheetFile.empty()) written = save(s.sheet.bild(), a.sheetFile, err) && written;
+    if (!a.sheetFile.empty()) written = save(sheetSource(s.sheet), a.sheetFile, err) && written;
     if (!a.drawingFile.empty()) {
-        QImage picture = s.renderDrawing(!a.bw);
+        PictureSource picture = s.drawingPicture(!a.bw);
         written = save(picture, a.drawingFile, err) && written;
     }
     out.flush();

@@ -1,6 +1,8 @@
 #include "app/task_wiring.h"
 
 #include "app/main_window.h"
+#include "app/output_commands.h"
+#include "app/output_dialogs.h"
 #include "app/program.h"
 #include "app/task_commands.h"
 #include "drawing/drawing_window.h"
@@ -51,6 +53,13 @@ TaskWiring::TaskWiring(TForm1& form)
     zeichnung->onPlanePress = [d = drag_.get()](int x, int y) { return d->press(x, y); };
     zeichnung->onPlaneDrag = [d = drag_.get()](double x, double y) { d->drag(x, y); };
     zeichnung->onPlaneRelease = [d = drag_.get()] { d->release(); };
+
+    // Copying, saving and printing the drawing and the sheet.
+    outputDialogs_ = std::make_unique<QtOutputDialogs>(&form);
+    output_ = std::make_unique<OutputCommands>(p, *outputDialogs_);
+    output_->redraw = [zeichnung] { zeichnung->redraw(); };
+    output_->optionsChanged = [zeichnung] { zeichnung->syncOptionChecks(); };
+    output_->registerAll(form.befehle());
 }
 
 // The window outlives the painter by a moment while the main window is destroyed.
