@@ -227,7 +227,7 @@ std::vector<ExampleSpec> planeFigures() {
 const std::vector<ExampleSpec>& exampleTable() {
     static const std::vector<ExampleSpec> table = [] {
         std::vector<ExampleSpec> t = figures();
-        for (auto* part : {&linesAndPlanes, &spheresAndVectors, &planeFigures})
+        for (auto* part : {&linesAndPlanes, &spheresAndVectors, &planeFigures, &affineExamples})
             for (ExampleSpec& e : part()) t.push_back(std::move(e));
         return t;
     }();

@@ -1,9 +1,11 @@
 // The text of "quillon --help": the options, every task with its menu paths and its fields in
 // reading order, and every example.
+#include "app/affine_commands.h"
 #include "app/dialog_table.h"
 #include "app/examples.h"
 #include "app/headless.h"
 #include "app/linear_systems.h"
+#include "app/menu_table.h"
 #include "app/tasks.h"
 #include "drawing/plane_options.h"
 
@@ -128,6 +130,14 @@ std::string headlessHelp() {
           << "then the right side (a11 must not be 0)\n";
     o << "\nExamples:\n";
     for (const ExampleSpec& e : exampleTable()) o << "  " << e.caption << '\n';
+    o << "\nAffine commands (after a map; objects and options toggle):\n";
+    for (const AffineCommand& a : affineCommands())
+        for (const MenuZeile* row : zeilenMitBefehl(a.handler)) {
+            o << " ";
+            for (const std::string& c : row->pfad)
+                o << (&c == &row->pfad.front() ? " " : "/") << ohneKaufmannsUnd(c);
+            o << '\n';
+        }
     o << "\nDrawing options (context menu of the plane drawing):\n";
     for (const PlaneOption& p : planeOptions()) o << "  " << p.group << '/' << p.caption << '\n';
     return o.str();

@@ -44,5 +44,6 @@ void addSphereTasks(std::vector<TaskSpec>& table);
 void addVectorTasks(std::vector<TaskSpec>& table);
 void addPlaneFigureTasks(std::vector<TaskSpec>& table);
 void addMatrixTasks(std::vector<TaskSpec>& table);
+void addAffineTasks(std::vector<TaskSpec>& table);
 
 } // namespace task_rows

@@ -2,6 +2,7 @@
 // The 3-D scene: the objects of the task that was computed last, which task that was, and the
 // drawing options. Hand-overs fill it, the drawing redraws from it, the sheet's click editing
 // changes it and recomputes.
+#include "affine/affine_scene.h" // the affine maps' state (header only)
 #include "core/objects.h"
 #include "plane/matrix.h"   // the matrix records (header only)
 #include "plane/triangle.h" // the plane records and the triangle store (header only)
@@ -67,7 +68,8 @@ enum class Szenenart {
     LineareAbh3,
     LineareAbh4,
     // Plane tasks: the drawing window shows them in its 2-D mode.
-    Dreieck2, // triangle in the plane
+    Dreieck2,        // triangle in the plane
+    AffineAbbildung, // the shown affine map with its definitions, objects and options
     // Matrix tasks: they write on the sheet and draw nothing.
     Matrix2,       // properties of a 2×2 matrix
     Matmult2,      // product of two 2×2 matrices
@@ -114,6 +116,13 @@ struct Szene {
 
     // The matrix tasks' input (the sheet's click editing changes it).
     MatrixAufgabe Matrizen;
+
+    // The affine maps: the three slots (kept for the whole run), the definitions and objects
+    // of the affine scene, and what it derives from them.
+    AffineSlots Abbildungen;
+    AffineObjekte Affin;
+    AffineOptionen AffinOptionen;
+    AffineDaten AffinDaten;
 
     // The vector-product hand-over has just shown its "linearly dependent" box for the current
     // vectors; the next repaint gives the scene up without showing the same box a second time.

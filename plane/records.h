@@ -84,3 +84,10 @@ inline TGerade2 altitude(const TPunkt2& p, const TPunkt2& q, const TPunkt2& r) {
 }
 
 } // namespace plane
+
+// A line of the plane by its equation u·x + v·y = w, named and coloured.
+struct TGeradeGl2 {
+    double u = 0, v = 0, w = 0;
+    TFarbe Farbe = 0;
+    std::string Name;
+};

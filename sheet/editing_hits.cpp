@@ -152,3 +152,28 @@ void InputClicks::matrix(int i, TMatrix3& M) {
 void InputClicks::matrixVektor(double* v, int n) {
     for (int k = 0; k < n; ++k) note(MatrixKlick(v[k], anker_.matrixVektor[k], links_, X_, Y_));
 }
+
+namespace {
+
+bool FeldKlickSchritt(double& wert, const FieldAnchor& a, bool links, int X, int Y,
+                      double schritt) {
+    double d = 0;
+    if (!FeldKlick(d, a, links, X, Y)) return false;
+    wert += d * schritt;
+    return true;
+}
+
+} // namespace
+
+void InputClicks::affinPunkt(int i, TPunkt2& P) {
+    note(PaarKlick(P.x, P.y, anker_.affinPunkt[i], links_, X_, Y_));
+}
+
+void InputClicks::affinZahl(int i, double& wert, double schritt) {
+    note(FeldKlickSchritt(wert, anker_.affinZahl[i], links_, X_, Y_, schritt));
+}
+
+void InputClicks::abbildung(TAbbildung2& m) {
+    for (int i = 0; i < 6; ++i)
+        note(FeldKlickSchritt(affine::wert(m, i), anker_.abbildung[i], links_, X_, Y_, 1));
+}

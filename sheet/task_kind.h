@@ -51,6 +51,8 @@ std::span<const TaskKind> vectorKinds();
 // The tasks of plane geometry (the triangle; later the ellipses and affine maps), drawn in the
 // drawing window's 2-D mode.
 std::span<const TaskKind> planeFigureKinds();
+// The affine scene (the shown map with its definitions, objects and options), a plane task.
+std::span<const TaskKind> affineKinds();
 // The matrix tasks: reports only, nothing drawn.
 std::span<const TaskKind> matrixKinds();
 
