@@ -58,7 +58,9 @@ bool definitionen(Schreiber& w, const Szene& z) {
     }
     if (!o.definition()) return true;
     if (z.AffinDaten.kollinear) {
-        w.zeile("Punkte auf einer Geraden: Kann Abbildung nicht berechnen !");
+        const bool ohneRichtung = o.Fixgerade && o.f.u == 0 && o.f.v == 0;
+        w.zeile(ohneRichtung ? "Fixpunktgerade ohne Richtung: Kann Abbildung nicht berechnen !"
+                             : "Punkte auf einer Geraden: Kann Abbildung nicht berechnen !");
         return false;
     }
     w.s.u(w.y);

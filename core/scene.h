@@ -68,18 +68,19 @@ enum class Szenenart {
     LineareAbh3,
     LineareAbh4,
     // Plane tasks: the drawing window shows them in its 2-D mode.
-    Dreieck2,        // triangle in the plane
-    AffineAbbildung, // the shown affine map with its definitions, objects and options
+    Dreieck2, // triangle in the plane
     // Matrix tasks: they write on the sheet and draw nothing.
     Matrix2,       // properties of a 2×2 matrix
     Matmult2,      // product of two 2×2 matrices
     Matmult3,      // product of two 3×3 matrices
     Matrix2Vektor, // 2×2 matrix times vector
     Matrix3Vektor, // 3×3 matrix times vector
+    // The affine scene (a plane task): the shown map with its definitions, objects and options.
+    AffineAbbildung,
 };
 
 // The last kind; the task-kind table is indexed up to it.
-inline constexpr Szenenart LetzteSzenenart = Szenenart::Matrix3Vektor;
+inline constexpr Szenenart LetzteSzenenart = Szenenart::AffineAbbildung;
 
 // The input of the matrix tasks: the first and second matrix of each size and the vector (its
 // first two entries for a 2×2 matrix).

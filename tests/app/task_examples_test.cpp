@@ -37,6 +37,20 @@ const Beispiel beispiele[] = {
     {"Vektorprodukt", Szenenart::Vektorprodukt, "......"},
     {"Spatprodukt", Szenenart::Spatprodukt, "......"},
     {"Dreieck (Beispiel)", Szenenart::Dreieck2, "......"},
+    {"Verschiebung", Szenenart::AffineAbbildung, "......"},
+    {"Zentrische Streckung", Szenenart::AffineAbbildung, "......"},
+    {"Punktspiegelung", Szenenart::AffineAbbildung, "......"},
+    {"Parallelstreckung", Szenenart::AffineAbbildung, "......"},
+    {"Schrägspiegelung", Szenenart::AffineAbbildung, "......"},
+    {"Euler-Affinität", Szenenart::AffineAbbildung, "......"},
+    {"Streckspiegelung", Szenenart::AffineAbbildung, "......"},
+    {"Schubparallelstreckung", Szenenart::AffineAbbildung, "......"},
+    {"Schubspiegelung", Szenenart::AffineAbbildung, "......"},
+    {"Scherung", Szenenart::AffineAbbildung, "......"},
+    {"Scherstreckung", Szenenart::AffineAbbildung, "......"},
+    {"Schubscherung", Szenenart::AffineAbbildung, "......"},
+    {"Drehung", Szenenart::AffineAbbildung, "......"},
+    {"Drehstreckung", Szenenart::AffineAbbildung, "......"},
 };
 // clang-format on
 
