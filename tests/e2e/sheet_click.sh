@@ -4,7 +4,8 @@
 # sheet with the left and then the right mouse button, and checks from screenshots that the
 # sheet and the drawing changed each time. Then the plane triangle: "2-dim. Geometrie ›
 # Dreieck › Dreieck (Beispiel)" by keys, a click on A's x on the sheet, and the corner C dragged
-# with the mouse. The screenshots stay in SHOTS_DIR for a reviewer.
+# with the mouse. Last an affine example and the triangle with its image, both from the menu.
+# The screenshots stay in SHOTS_DIR for a reviewer.
 #
 #   sheet_click.sh QUILLON SHEET_LOCATOR SHOTS_DIR
 #
@@ -185,6 +186,45 @@ changed=$(differing 5-plane-click 6-plane-drag "$drawing_box")
 "$locator" same "$shots/6-plane-drag.png" "$work/dreieck-a.png" "$sx" "$sy" &&
     fail "the sheet still shows C(0/4)"
 echo "plane drag: C moved from ($cx, $cy), the report and $changed pixels of the drawing changed"
+
+# --- Affine maps: "Affine Abbildungen › Beispiele › Drehung" (the 13th example), then the
+# triangle of "Objekte - Bildobjekte" (its fifth submenu, third entry). The disabled "Ellipse"
+# is skipped by the arrow keys. ---
+a="2-dim. Geometrie/Affine Abbildungen"
+QT_QPA_PLATFORM=offscreen "$quillon" --example "Drehung" --sheet "$work/drehung.png" \
+    >/dev/null || fail "headless affine example"
+QT_QPA_PLATFORM=offscreen "$quillon" --example "Drehung" \
+    --task "$a/Objekte - Bildobjekte/Dreieck --> Bilddreieck" --sheet "$work/bilddreieck.png" \
+    >/dev/null || fail "headless affine triangle"
+# In plane mode the arrow keys skip the disabled menus, so "2-dim. Geometrie" is opened with a
+# click on its caption in the menu bar; the keys go on from there.
+affine_menu() {
+    xdotool mousemove --sync 590 8 click 1 mousemove --sync 1300 700
+    sleep 0.3
+    xdotool key Down Down
+    sleep 0.3
+    xdotool key Right
+    sleep 0.3
+}
+affine_menu
+xdotool key Right
+sleep 0.3
+for _ in $(seq 12); do xdotool key Down; done
+xdotool key Return
+wait_for_sheet "$work/drehung.png" 7-affine-example >/dev/null ||
+    fail "the rotation's report did not appear on the sheet"
+changed=$(differing 6-plane-drag 7-affine-example "$drawing_box")
+[ "$changed" -gt 100 ] || fail "the drawing did not show the map ($changed pixels)"
+affine_menu
+for _ in $(seq 4); do xdotool key Down; done
+xdotool key Right
+sleep 0.3
+xdotool key Down Down Return
+wait_for_sheet "$work/bilddreieck.png" 8-affine-triangle >/dev/null ||
+    fail "the triangle and its image did not appear on the sheet"
+changed=$(differing 7-affine-example 8-affine-triangle "$drawing_box")
+[ "$changed" -gt 100 ] || fail "the drawing did not show the triangles ($changed pixels)"
+echo "affine: the rotation and the triangle with its image, $changed pixels of the drawing changed"
 
 kill -0 "$app_pid" 2>/dev/null || fail "the program has ended"
 echo "screenshots:"
