@@ -88,8 +88,12 @@ void normalform(const TAbbildung2& m, Analyse& a) {
         n.a11 = n.a22 = c;
         n.a12 = -d;
         n.a21 = d;
+        // Axes (1, 0) and the part of its image beyond c·(1, 0), scaled by 1/d: in them the
+        // matrix is exactly the rotation block (the image itself would not give it).
         n.e1 = punkt2(1, 0);
-        n.e2 = linear(m, n.e1);
+        if (d == 0) break;
+        const TPunkt2 bild = linear(m, n.e1);
+        n.e2 = richtung((bild.x - c) / d, bild.y / d);
         n.vorhanden = true;
         break;
     }

@@ -70,6 +70,11 @@ TEST(AffineAnalyse, RotationAngleIsTheTrueAngleAndFactorsAreRounded) {
     EXPECT_NEAR(analysieren(karte(faelle[13])).phi, 60, 1e-6);
     const double c = std::cos(2 * M_PI / 3), s = std::sin(2 * M_PI / 3);
     EXPECT_NEAR(analysieren(abbildung(c, s, -s, c, 0, 0)).phi, 120, 1e-6);
+    // The rounded discriminant moves the eigenvalues off those of the rounded entries: the
+    // table's (0, 0) is no direction and is neither written nor drawn.
+    const Analyse null = analysieren(abbildung(1, 0.00004, 1, 1.03, 0, 0));
+    EXPECT_EQ(null.fall, Eigenfall::zweiWerte);
+    EXPECT_FALSE(null.v1da || null.v2da);
     // Eigenvalues that differ from 1 beyond the fourth decimal count as 1.
     EXPECT_EQ(analysieren(abbildung(1.00001, 0, 0, 2, 0, 0)).k2, 1);
 }
@@ -138,6 +143,35 @@ TEST(AffineEigenschaften, RandomMapsAgainstIndependentComputation) {
                 const double s = 1e-3 * (1 + std::fabs(k)) * (1 + plane::length(v));
                 EXPECT_NEAR(Av.x, k * v.x, s);
                 EXPECT_NEAR(Av.y, k * v.y, s);
+            }
+        // The normal form is the map in its coordinates: O + s·e1 + t·e2 goes to
+        // O + (N·(s, t) + (t1, t2)) in the same coordinates.
+        const Normalform& nf = a.normalform;
+        if (nf.vorhanden) {
+            const TPunkt2 X =
+                plane::sum(nf.O, plane::sum(plane::scaled(nf.e1, 2), plane::scaled(nf.e2, -1)));
+            const double s2 = nf.a11 * 2 - nf.a12 + nf.t1, t2 = nf.a21 * 2 - nf.a22 + nf.t2;
+            const TPunkt2 Y =
+                plane::sum(nf.O, plane::sum(plane::scaled(nf.e1, s2), plane::scaled(nf.e2, t2)));
+            const TPunkt2 B = Bildpunkt(m, X);
+            EXPECT_NEAR(B.x, Y.x, 1e-3 * (1 + std::fabs(B.x)));
+            EXPECT_NEAR(B.y, Y.y, 1e-3 * (1 + std::fabs(B.y)));
+        }
+        // The invariant right-angle pair stays perpendicular under A.
+        const Rechtwinkelpaar r = rechtwinkelpaar(m);
+        EXPECT_NEAR(plane::dot(r.r1, r.r2), 0, 1e-9 * plane::length(r.r1) * plane::length(r.r2));
+        EXPECT_NEAR(plane::dot(linear(m, r.r1), linear(m, r.r2)), 0,
+                    1e-9 * 100 * plane::length(r.r1) * plane::length(r.r2));
+        // The image line holds the images of two points of the line.
+        const TGeradeGl2 g{static_cast<double>(ganz(rng)), static_cast<double>(ganz(rng)), 3};
+        TGeradeGl2 bild;
+        TPunkt2 G1, G2, einPunkt;
+        if (Bildgerade(m, g, bild, einPunkt) == Bildgeradenfehler::keiner && ZweiPunkte(g, G1, G2))
+            for (const TPunkt2* G : {&G1, &G2}) {
+                const TPunkt2 B = Bildpunkt(m, *G);
+                EXPECT_NEAR(bild.u * B.x + bild.v * B.y, bild.w,
+                            1e-9 * (1 + std::fabs(bild.w) + 100 * std::fabs(bild.u) +
+                                    100 * std::fabs(bild.v)));
             }
         TAbbildung2 inv;
         if (Inverse(m, inv)) {
