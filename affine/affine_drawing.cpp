@@ -178,7 +178,12 @@ void eingaben(Szene& z, InputClicks& k) {
         k.affinZahl(5, o.f.v, 0.2);
         k.affinZahl(6, o.f.w, 0.2);
     }
-    if (!o.definition()) k.abbildung(z.Abbildungen.gezeigt());
+    if (!o.definition()) {
+        // A changed number makes map 1 a map of its own, no longer the composition.
+        const bool vorher = k.hit();
+        k.abbildung(z.Abbildungen.gezeigt());
+        if (!vorher && k.hit()) z.Abbildungen.Verkettung = false;
+    }
     k.affinPunkt(6, o.A);
     k.affinPunkt(7, o.B);
     for (int i = 0; i < 3; ++i) k.affinPunkt(8 + i, o.D[i]);

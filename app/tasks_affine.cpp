@@ -11,9 +11,13 @@
 
 namespace {
 
-// The scene after a change of the affine data: recomputed and reported when it is shown.
+// The scene after a change of the affine data: recomputed and reported when it is shown, and
+// redrawn in any case (the grid serves every plane task).
 void neuBerechnen(TaskContext& c) {
-    if (c.szene.art == Szenenart::AffineAbbildung) c.handover.Ebene2_berechnen();
+    if (c.szene.art == Szenenart::AffineAbbildung)
+        c.handover.Ebene2_berechnen();
+    else if (c.handover.redraw)
+        c.handover.redraw();
 }
 
 // A definition by points: the plane scene is cleared, the points stored with their flag set;
