@@ -42,6 +42,21 @@ const Fall faelle[] = {
 };
 // clang-format on
 
+// The normal form is the map in its coordinates: O + s·e1 + t·e2 goes to
+// O + (N·(s, t) + (t1, t2)) in the same coordinates.
+void normalformPruefen(const TAbbildung2& m, const Analyse& a) {
+    const Normalform& nf = a.normalform;
+    ASSERT_TRUE(nf.vorhanden);
+    const TPunkt2 X =
+        plane::sum(nf.O, plane::sum(plane::scaled(nf.e1, 2), plane::scaled(nf.e2, -1)));
+    const double s2 = nf.a11 * 2 - nf.a12 + nf.t1, t2 = nf.a21 * 2 - nf.a22 + nf.t2;
+    const TPunkt2 Y =
+        plane::sum(nf.O, plane::sum(plane::scaled(nf.e1, s2), plane::scaled(nf.e2, t2)));
+    const TPunkt2 B = Bildpunkt(m, X);
+    EXPECT_NEAR(B.x, Y.x, 1e-3 * (1 + std::fabs(B.x)));
+    EXPECT_NEAR(B.y, Y.y, 1e-3 * (1 + std::fabs(B.y)));
+}
+
 TAbbildung2 karte(const Fall& f) {
     return abbildung(f.a11, f.a21, f.a12, f.a22, f.b1, f.b2);
 }
@@ -54,6 +69,7 @@ TEST(AffineAnalyse, EveryKindOfTheClassificationWithItsFixedElements) {
         EXPECT_EQ(a.fix.art, f.fix);
         EXPECT_EQ(static_cast<int>(a.fixgeraden.size()), f.fixgeraden);
         EXPECT_NE(std::string(ueberschrift(a.typ)), "");
+        normalformPruefen(karte(f), a);
         for (const TGerade2& g : a.fixgeraden) {
             // A fixed line goes onto itself: the image of its support point lies on it.
             const TPunkt2 B = Bildpunkt(karte(f), g.Stuetz);
@@ -144,19 +160,10 @@ TEST(AffineEigenschaften, RandomMapsAgainstIndependentComputation) {
                 EXPECT_NEAR(Av.x, k * v.x, s);
                 EXPECT_NEAR(Av.y, k * v.y, s);
             }
-        // The normal form is the map in its coordinates: O + s·e1 + t·e2 goes to
-        // O + (N·(s, t) + (t1, t2)) in the same coordinates.
-        const Normalform& nf = a.normalform;
-        if (nf.vorhanden) {
-            const TPunkt2 X =
-                plane::sum(nf.O, plane::sum(plane::scaled(nf.e1, 2), plane::scaled(nf.e2, -1)));
-            const double s2 = nf.a11 * 2 - nf.a12 + nf.t1, t2 = nf.a21 * 2 - nf.a22 + nf.t2;
-            const TPunkt2 Y =
-                plane::sum(nf.O, plane::sum(plane::scaled(nf.e1, s2), plane::scaled(nf.e2, t2)));
-            const TPunkt2 B = Bildpunkt(m, X);
-            EXPECT_NEAR(B.x, Y.x, 1e-3 * (1 + std::fabs(B.x)));
-            EXPECT_NEAR(B.y, Y.y, 1e-3 * (1 + std::fabs(B.y)));
-        }
+        if (a.typ != Typ::keiner) normalformPruefen(m, a);
+        // Whole entries give exact eigenvalues: every eigenvalue has its direction.
+        if (a.fall == Eigenfall::zweiWerte) EXPECT_TRUE(a.v1da && a.v2da);
+        if (a.fall == Eigenfall::eineRichtung) EXPECT_TRUE(a.v1da);
         // The invariant right-angle pair stays perpendicular under A.
         const Rechtwinkelpaar r = rechtwinkelpaar(m);
         EXPECT_NEAR(plane::dot(r.r1, r.r2), 0, 1e-9 * plane::length(r.r1) * plane::length(r.r2));
