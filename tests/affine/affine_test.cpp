@@ -109,6 +109,8 @@ TEST(AffineAbbildung, FailuresGiveNoMapNoLineNoPreImage) {
     const TAbbildung2 projektion = abbildung(1, 0, 0, 0, 0, 0);
     EXPECT_EQ(Bildgerade(projektion, TGeradeGl2{1, 0, 1}, bild, P), Bildgeradenfehler::nurEinPunkt);
     EXPECT_FALSE(Urbildpunkt(projektion, punkt2(4, 2), P));
+    ASSERT_TRUE(Urbildpunkt(m, punkt2(4, 2, 0, "H´"), P));
+    EXPECT_EQ(P.Name, "H");
     // The scene keeps slot 1 and shows nothing for a collinear definition.
     AffineSlots slots;
     AffineObjekte o;
@@ -192,12 +194,24 @@ TEST(AffineEigenschaften, RandomMapsAgainstIndependentComputation) {
             Q[i] = punkt2(reell(rng), reell(rng));
         }
         TAbbildung2 d;
-        if (!AbbildungAusDreiPunkten(P, Q, d)) continue;
+        const double flaeche =
+            plane::cross(plane::difference(P[1], P[0]), plane::difference(P[2], P[0]));
+        ASSERT_EQ(AbbildungAusDreiPunkten(P, Q, d), std::fabs(flaeche) > 1e-6);
+        if (std::fabs(flaeche) <= 1e-6) continue;
         for (int i = 0; i < 3; ++i) {
             const TPunkt2 B = Bildpunkt(d, P[i]);
             EXPECT_NEAR(B.x, Q[i].x, 1e-7);
             EXPECT_NEAR(B.y, Q[i].y, 1e-7);
         }
+        // A point, its image and a line of fixed points: both of the line's points stay.
+        const TGeradeGl2 f{static_cast<double>(ganz(rng)), static_cast<double>(ganz(rng)), 2};
+        TPunkt2 F1, F2;
+        if (!ZweiPunkte(f, F1, F2)) continue;
+        for (const TPunkt2* F : {&F1, &F2}) EXPECT_NEAR(f.u * F->x + f.v * F->y, f.w, 1e-12);
+        if (!AbbildungAusFixpunktgerade(P[0], Q[0], f, d)) continue;
+        for (const TPunkt2* F : {&F1, &F2})
+            EXPECT_NEAR(plane::distance(Bildpunkt(d, *F), *F), 0, 1e-7);
+        EXPECT_NEAR(plane::distance(Bildpunkt(d, P[0]), Q[0]), 0, 1e-7);
     }
 }
 
