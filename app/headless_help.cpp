@@ -67,6 +67,14 @@ const char* describe(InputGroup g) {
         return "v: x y";
     case InputGroup::SpaceVector:
         return "v: x y z";
+    case InputGroup::Map1:
+        return "x' = A*x + b: a11 a21 a12 a22 b1 b2 (column by column)";
+    case InputGroup::ThreePointsAndImages:
+        return "P, Q, R, then P', Q', R': x y each";
+    case InputGroup::PointImageAndFixedPoints:
+        return "P, P', F1, F2: x y each";
+    case InputGroup::PointImageAndLineOfFixedPoints:
+        return "P, P': x y each; fixed-point line u*x + v*y = w: u v w";
     default:
         return "fields";
     }
