@@ -1,7 +1,13 @@
 # Installation and the Debian package: the program, its data (help pages), the desktop entry,
 # the icon in its sizes, the AppStream metadata and the man page.
 install(TARGETS quillon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/nohelp.rtf DESTINATION ${CMAKE_INSTALL_DATADIR}/quillon)
+# Every help page of the calculation help, installed under its exact (case-sensitive) name
+# and, at build time, copied beside the program, so that a run from the build folder finds them.
+file(GLOB QUILLON_HELP_PAGES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/help/*.rtf)
+install(FILES ${QUILLON_HELP_PAGES} DESTINATION ${CMAKE_INSTALL_DATADIR}/quillon)
+add_custom_target(quillon_help_pages ALL
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QUILLON_HELP_PAGES} $<TARGET_FILE_DIR:quillon>
+    DEPENDS ${QUILLON_HELP_PAGES} VERBATIM)
 install(FILES data/quillon.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/org.quillon.Quillon.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/quillon.svg

@@ -10,6 +10,7 @@
 #include "app/tasks.h"
 #include "app/units.h"
 #include "drawing/plane_options.h"
+#include "help/help_content.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -39,6 +40,7 @@ struct Arguments {
     std::string sheetFile;
     std::string drawingFile;
     bool bw = false;
+    bool rechenhilfe = false;
 };
 
 bool isOption(const std::string& a) {
@@ -92,6 +94,8 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::ostrea
             if (!value(i, a.drawingFile)) return std::nullopt;
         } else if (arg == "--bw") {
             a.bw = true;
+        } else if (arg == "--rechenhilfe") {
+            a.rechenhilfe = true;
         } else if (arg == "--checked") {
             Step* step = currentTask(arg);
             if (!step) return std::nullopt;
@@ -264,7 +268,9 @@ int runHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
 
     // The sheet shows something once the records were handed over, even when its report
     // stopped at an error.
-    if (s.szene.art != Szenenart::keine)
+    if (a.rechenhilfe)
+        out << helpText(buildHelpContent(s.szene, findDataFile));
+    else if (s.szene.art != Szenenart::keine)
         for (const std::string& row : s.sheet.zeilen()) out << row << '\n';
 
     bool written = true;

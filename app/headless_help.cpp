@@ -114,6 +114,8 @@ std::string headlessHelp() {
          "  --sheet FILE      save the result sheet's picture\n"
          "  --drawing FILE    save the drawing (584 x 584)\n"
          "  --bw              the drawing in black and white\n"
+         "  --rechenhilfe     print the calculation help of the last task (its help page\n"
+         "                    and worked solution) instead of the result sheet\n"
          "Pictures are BMP when the file name ends in .bmp, PNG otherwise.\n"
          "Exit status: 0 done; 1 bad arguments; 2 the program's error box was shown (its\n"
          "text and the error's own message go to stderr, as do all other messages).\n"

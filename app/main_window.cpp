@@ -66,6 +66,8 @@ TForm1::TForm1(Programm& programm, QWidget* parent) : QMainWindow(parent), p_(pr
     befehle_.registrieren("N10Einheitenweniger1Click", [this] { N10Einheitenweniger1Click(); });
     befehle_.registrieren("Copyright1Click", [this] { Copyright1Click(); });
     befehle_.registrieren("loeschen1Click", [this] { loeschen1Click(); });
+    befehle_.registrieren("Rechenhilfe1Click", [this] { Rechenhilfe1Click(); });
+    zeichnung_->onCalculationHelp = [this] { befehlAusfuehren("Rechenhilfe1Click"); };
     aufgaben_ = std::make_unique<TaskWiring>(*this);
 
     FormCreate();

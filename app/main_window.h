@@ -72,6 +72,8 @@ public:
     void Beenden1Click();
     void Copyright1Click();
     void loeschen1Click();
+    // The calculation help of the current task (app/calculation_help.cpp).
+    void Rechenhilfe1Click();
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -16,6 +16,7 @@ inline constexpr TFarbe Rot = 0x0000FF;
 inline constexpr TFarbe Blau = 0xFF0000;
 inline constexpr TFarbe Dunkelrot = 0x000080;
 inline constexpr TFarbe Silber = 0xC0C0C0;
+inline constexpr TFarbe Rechenhilfe = 0xD4EFF4; // the help dialog's background, RGB(244, 239, 212)
 } // namespace farbe
 
 // Background colours offered by the drawing window's colour squares.

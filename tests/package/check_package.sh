@@ -25,7 +25,8 @@ check() { # description, command...
 }
 
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
-for f in ./usr/bin/quillon ./usr/share/quillon/nohelp.rtf ./usr/share/applications/quillon.desktop \
+for f in ./usr/bin/quillon ./usr/share/quillon/{nohelp,punkt,Tetraeder,Ebene_und_Punkt,Ellipse_aT}.rtf \
+    ./usr/share/applications/quillon.desktop \
     ./usr/share/metainfo/org.quillon.Quillon.metainfo.xml ./usr/share/man/man1/quillon.1.gz \
     ./usr/share/icons/hicolor/scalable/apps/quillon.svg \
     ./usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/quillon.png; do
