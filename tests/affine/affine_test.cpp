@@ -57,6 +57,14 @@ void normalformPruefen(const TAbbildung2& m, const Analyse& a) {
     EXPECT_NEAR(B.y, Y.y, 1e-3 * (1 + std::fabs(B.y)));
 }
 
+TGeradeGl2 gerade(double u, double v, double w) {
+    TGeradeGl2 g;
+    g.u = u;
+    g.v = v;
+    g.w = w;
+    return g;
+}
+
 TAbbildung2 karte(const Fall& f) {
     return abbildung(f.a11, f.a21, f.a12, f.a22, f.b1, f.b2);
 }
@@ -100,14 +108,14 @@ TEST(AffineAbbildung, FailuresGiveNoMapNoLineNoPreImage) {
     const TPunkt2 kollinear[3] = {punkt2(0, 0), punkt2(1, 1), punkt2(2, 2)};
     EXPECT_FALSE(AbbildungAusDreiPunkten(kollinear, kollinear, m));
     EXPECT_FALSE(AbbildungAusFixpunkten(punkt2(1, 0), punkt2(3, 2), punkt2(1, 0), punkt2(0, 1), m));
-    EXPECT_FALSE(AbbildungAusFixpunktgerade(punkt2(1, 1), punkt2(3, 2), TGeradeGl2{}, m));
+    EXPECT_FALSE(AbbildungAusFixpunktgerade(punkt2(1, 1), punkt2(3, 2), gerade(0, 0, 0), m));
     EXPECT_EQ(m.a12, vorher.a12);
     TGeradeGl2 bild;
     TPunkt2 P;
-    EXPECT_EQ(Bildgerade(m, TGeradeGl2{}, bild, P), Bildgeradenfehler::keineGerade);
+    EXPECT_EQ(Bildgerade(m, gerade(0, 0, 0), bild, P), Bildgeradenfehler::keineGerade);
     // Under a projection onto the x axis the vertical line x = 1 becomes a point.
     const TAbbildung2 projektion = abbildung(1, 0, 0, 0, 0, 0);
-    EXPECT_EQ(Bildgerade(projektion, TGeradeGl2{1, 0, 1}, bild, P), Bildgeradenfehler::nurEinPunkt);
+    EXPECT_EQ(Bildgerade(projektion, gerade(1, 0, 1), bild, P), Bildgeradenfehler::nurEinPunkt);
     EXPECT_FALSE(Urbildpunkt(projektion, punkt2(4, 2), P));
     ASSERT_TRUE(Urbildpunkt(m, punkt2(4, 2, 0, "H´"), P));
     EXPECT_EQ(P.Name, "H");
@@ -164,15 +172,19 @@ TEST(AffineEigenschaften, RandomMapsAgainstIndependentComputation) {
             }
         if (a.typ != Typ::keiner) normalformPruefen(m, a);
         // Whole entries give exact eigenvalues: every eigenvalue has its direction.
-        if (a.fall == Eigenfall::zweiWerte) EXPECT_TRUE(a.v1da && a.v2da);
-        if (a.fall == Eigenfall::eineRichtung) EXPECT_TRUE(a.v1da);
+        if (a.fall == Eigenfall::zweiWerte) {
+            EXPECT_TRUE(a.v1da && a.v2da);
+        }
+        if (a.fall == Eigenfall::eineRichtung) {
+            EXPECT_TRUE(a.v1da);
+        }
         // The invariant right-angle pair stays perpendicular under A.
         const Rechtwinkelpaar r = rechtwinkelpaar(m);
         EXPECT_NEAR(plane::dot(r.r1, r.r2), 0, 1e-9 * plane::length(r.r1) * plane::length(r.r2));
         EXPECT_NEAR(plane::dot(linear(m, r.r1), linear(m, r.r2)), 0,
                     1e-9 * 100 * plane::length(r.r1) * plane::length(r.r2));
         // The image line holds the images of two points of the line.
-        const TGeradeGl2 g{static_cast<double>(ganz(rng)), static_cast<double>(ganz(rng)), 3};
+        const TGeradeGl2 g = gerade(ganz(rng), ganz(rng), 3);
         TGeradeGl2 bild;
         TPunkt2 G1, G2, einPunkt;
         if (Bildgerade(m, g, bild, einPunkt) == Bildgeradenfehler::keiner && ZweiPunkte(g, G1, G2))
@@ -204,7 +216,7 @@ TEST(AffineEigenschaften, RandomMapsAgainstIndependentComputation) {
             EXPECT_NEAR(B.y, Q[i].y, 1e-7);
         }
         // A point, its image and a line of fixed points: both of the line's points stay.
-        const TGeradeGl2 f{static_cast<double>(ganz(rng)), static_cast<double>(ganz(rng)), 2};
+        const TGeradeGl2 f = gerade(ganz(rng), ganz(rng), 2);
         TPunkt2 F1, F2;
         if (!ZweiPunkte(f, F1, F2)) continue;
         for (const TPunkt2* F : {&F1, &F2}) EXPECT_NEAR(f.u * F->x + f.v * F->y, f.w, 1e-12);
