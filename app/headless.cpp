@@ -1,6 +1,7 @@
 #include "app/headless.h"
 
 #include "app/about.h"
+#include "app/affine_commands.h"
 #include "app/dialog_table.h"
 #include "app/error_handling.h"
 #include "app/examples.h"
@@ -146,6 +147,7 @@ struct Command {
     const ExampleSpec* example = nullptr;
     const PlaneOption* option = nullptr;
     const LinearSystemSpec* linearSystem = nullptr;
+    const AffineCommand* affine = nullptr;
     void (*units)(ViewState&) = nullptr;
 };
 
@@ -181,9 +183,10 @@ std::optional<Command> resolve(const Step& step, std::ostream& err) {
     const bool extras = step.haveFields || !step.colours.empty() || step.checked;
     c.example = findExampleByPath(step.path);
     c.option = findPlaneOption(step.path);
+    c.affine = findAffineCommandByPath(step.path);
     if (step.path == "Einheiten/10 Einheiten mehr") c.units = zehnEinheitenMehr;
     if (step.path == "Einheiten/10 Einheiten weniger") c.units = zehnEinheitenWeniger;
-    if (!c.example && !c.option && !c.units) {
+    if (!c.example && !c.option && !c.units && !c.affine) {
         err << "unknown task: " << step.path << "\n(quillon --help lists them)\n";
         return std::nullopt;
     }
@@ -217,6 +220,13 @@ void run(const Step& step, const Command& c, HeadlessSession& s, std::ostream& o
     if (c.example) return s.runExample(*c.example);
     if (c.option) return s.runPlaneOption(*c.option);
     if (c.units) return c.units(s.view);
+    if (c.affine) {
+        withErrorHandling(s.meldungen, [&] {
+            TaskContext t = s.context();
+            c.affine->run(t);
+        });
+        return;
+    }
     // Without --fields the dialog is confirmed as it opens.
     const DialogRow* row = findDialog(c.task->dialogClass);
     std::vector<std::string> texts =

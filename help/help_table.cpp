@@ -53,6 +53,7 @@ constexpr HelpKind rows[] = {
     {A::LineareAbh3, "Lineare_Abhaengigkeit.rtf", "Lineare Abhängigkeit", writeLinearDependence},
     {A::LineareAbh4, "Lineare_Abhaengigkeit.rtf", "Lineare Abhängigkeit", writeLinearDependence},
     {A::Dreieck2, "Dreieck_in_Ebene.rtf", "Dreieck in der Ebene", writePlaneTriangle},
+    {A::AffineAbbildung, "Affine_abbildungen.rtf", nullptr},
 };
 
 } // namespace
