@@ -31,15 +31,7 @@ void Abbildung_ausgeben(Sheet& s, const std::string& name, const TAbbildung2& m,
             if (c == 2) zeile += r == 0 ? "|*x + |" : "|     |";
             const std::string& e = t[2 * c + r];
             zeile += std::string(breite[c] - e.size() + 1, ' ');
-            if (anker) {
-                FieldAnchor& a = anker[2 * c + r];
-                a.links = plus_int(links, s.textWidth(zeile));
-                a.rechts = plus_int(a.links, s.textWidth(e));
-                a.oben = y;
-                // One pixel short of the next row, so that a click hits one entry only.
-                a.unten = plus_int(y, s.textHeight("M") - 1);
-                a.gesetzt = true;
-            }
+            if (anker) s.markField(anker[2 * c + r], links, zeile, e, y);
             zeile += e + " ";
         }
         if (r == 0) s.Outtext(x, y, name);

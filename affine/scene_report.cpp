@@ -21,14 +21,7 @@ void gleichungMitAnker(Schreiber& w, const TGeradeGl2& g, FieldAnchor* anker) {
     const std::string vorV = vorU + nums[0] + "*x" + (g.v < 0 ? " - " : " + ");
     const std::string vorW = vorV + nums[1] + "*y = ";
     const std::string* vor[3] = {&vorU, &vorV, &vorW};
-    for (int i = 0; i < 3; ++i) {
-        FieldAnchor& a = anker[i];
-        a.links = plus_int(w.x, w.s.textWidth(*vor[i]));
-        a.rechts = plus_int(a.links, w.s.textWidth(nums[i]));
-        a.oben = w.y;
-        a.unten = plus_int(w.y, w.s.textHeight("M") - 1);
-        a.gesetzt = true;
-    }
+    for (int i = 0; i < 3; ++i) w.s.markField(anker[i], w.x, *vor[i], nums[i], w.y);
     w.s.Schriftfarbe(farbe::Dunkelrot);
     w.zeile(text);
     w.s.Schriftfarbe(farbe::Schwarz);
@@ -141,12 +134,7 @@ void objekte(Schreiber& w, const Szene& z) {
         w.zeile("Kreis --> Bild des Kreises:");
         w.paar(o.M, Bildpunkt(m, o.M), &an.affinPunkt[11]);
         const std::string vor = "Radius: r = ";
-        FieldAnchor& a = an.affinZahl[3];
-        a.links = plus_int(w.x, w.s.textWidth(vor));
-        a.rechts = plus_int(a.links, w.s.textWidth(zahl(o.r)));
-        a.oben = w.y;
-        a.unten = plus_int(w.y, w.s.textHeight("M") - 1);
-        a.gesetzt = true;
+        w.s.markField(an.affinZahl[3], w.x, vor, zahl(o.r), w.y);
         w.zeile(vor + zahl(o.r));
         const double flaeche = Pi * o.r * o.r;
         w.zeile("Flächeninhalt: A = " + zahl(flaeche));

@@ -70,12 +70,7 @@ struct Writer {
         s.newLine(y);
     }
     void mark(int feld, const std::string& vor, const std::string& n) {
-        FieldAnchor& f = anker.zahl2[feld];
-        f.links = plus_int(x, s.textWidth(vor));
-        f.rechts = plus_int(f.links, s.textWidth(n));
-        f.oben = y;
-        f.unten = plus_int(y, s.h());
-        f.gesetzt = true;
+        s.markField(anker.zahl2[feld], x, vor, n, y);
     }
 
     // The equation as a two-line fraction: the numerators, "Ellipse E:" with the fraction bars,

@@ -54,15 +54,7 @@ void Matrix_ausgeben(Sheet& s, const std::string& name, const double* e, int zei
         for (int c = 0; c < spalten; ++c) {
             const std::string& t = texte[r * spalten + c];
             text += std::string(breite[c] - t.size() + 1, ' ');
-            if (anker) {
-                FieldAnchor& a = anker[r * spalten + c];
-                a.links = plus_int(links, s.textWidth(text));
-                a.rechts = plus_int(a.links, s.textWidth(t));
-                a.oben = y;
-                // One pixel short of the next row, so that a click hits one entry only.
-                a.unten = plus_int(y, s.textHeight("M") - 1);
-                a.gesetzt = true;
-            }
+            if (anker) s.markField(anker[r * spalten + c], links, text, t, y);
             text += t + " ";
         }
         s.Outtext(links, y, text + "|");

@@ -81,6 +81,15 @@ int Sheet::textHeight(const std::string& /*text*/) const {
     return QFontMetrics(schrift_, &bild_).height();
 }
 
+void Sheet::markField(FieldAnchor& a, int x, const std::string& before, const std::string& entry,
+                      int y) const {
+    a.links = plus_int(x, textWidth(before));
+    a.rechts = plus_int(a.links, textWidth(entry));
+    a.oben = y;
+    a.unten = plus_int(y, h() - 1);
+    a.gesetzt = true;
+}
+
 int Sheet::h() const {
     return textHeight("M");
 }

@@ -61,6 +61,10 @@ public:
     int textWidth(const std::string& text) const;
     int textHeight(const std::string& text) const;
     int breiteM() const { return textWidth("M"); }
+    // Registers where `entry` stands when it is written after `before` from x on row y: the
+    // rectangle a click hits, one pixel short of the next row so that stacked entries stay apart.
+    void markField(FieldAnchor& a, int x, const std::string& before, const std::string& entry,
+                   int y) const;
     // The canvas font as it stands (set by loeschen).
     const QFont& schrift() const { return schrift_; }
     // The current font colour (black whenever the colour mode is off).
