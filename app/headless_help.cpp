@@ -150,6 +150,14 @@ std::string headlessHelp() {
         for (const FieldBinding& b : row->bindings) {
             // The ellipse's fields: centre x y, then a and b; some dialogs take a part of them.
             static const char* const ellipse[] = {"M: x", "y", "a", "b"};
+            if (b.group == InputGroup::Focus1 && b.count == 1) {
+                o << "      F1: x\n"; // its y is the next, unremembered field
+                continue;
+            }
+            if (b.group == InputGroup::None) {
+                o << "      y (preset at every opening)\n";
+                continue;
+            }
             if (b.group != InputGroup::Ellipse && b.group != InputGroup::Ellipse2) {
                 o << "      " << describe(b.group) << '\n';
                 continue;
