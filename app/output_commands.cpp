@@ -156,11 +156,15 @@ bool OutputCommands::choosePrinter() {
 void OutputCommands::Ergebnisse1Click() {
     if (!choosePrinter()) return;
     Sanduhr s;
-    const PictureSource quelle = sheetSource(p_.sheet);
-    printOn(printer(), [&](QPainter& painter) {
-        paintScaled(painter, quelle,
-                    fitIntoPage(quelle.size, QSize(printer().width(), printer().height())));
-    });
+    // Only the written part of the sheet is printed, as large as the page allows, but never
+    // larger than on the screen, so that a short result keeps the size of ordinary print.
+    PictureSource quelle = sheetSource(p_.sheet);
+    quelle.size = writtenSize(p_.sheet);
+    QRect ziel = fitIntoPage(quelle.size, QSize(printer().width(), printer().height()));
+    const double hoechstens = printer().resolution() / 96.0;
+    if (ziel.width() > hoechstens * quelle.size.width())
+        ziel.setSize((QSizeF(quelle.size) * hoechstens).toSize());
+    printOn(printer(), [&](QPainter& painter) { paintScaled(painter, quelle, ziel); });
 }
 
 void OutputCommands::Zeichnung1Click() {

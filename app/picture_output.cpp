@@ -118,6 +118,19 @@ PictureSource sheetSource(const Sheet& sheet) {
     return s;
 }
 
+QSize writtenSize(const Sheet& sheet) {
+    const QSize ganz = sheet.bild().size();
+    if (sheet.protokoll().empty()) return ganz;
+    int rechts = 0, unten = 0;
+    for (const SheetText& t : sheet.protokoll()) {
+        rechts = std::max(rechts, t.x + sheet.textWidth(t.text));
+        unten = std::max(unten, t.y + sheet.h());
+    }
+    const int rand = sheet.breiteM();
+    return QSize(std::clamp(rechts + rand, 1, std::max(ganz.width(), 1)),
+                 std::clamp(unten + rand, 1, std::max(ganz.height(), 1)));
+}
+
 QRect drawingPrintRect(int pageWidth, int size) {
     const int w = size <= 0 ? pageWidth / 4 : size == 1 ? pageWidth / 2 : pageWidth - 20;
     if (w <= 10) return {};

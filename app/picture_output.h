@@ -47,6 +47,9 @@ void writePicture(const std::string& fileName, PictureFormat format, const Pictu
 PictureSource drawingSource(const ViewState& view, Szene& szene, Optionen& optionen, bool farbig,
                             const SceneDrawEvents& events = {});
 PictureSource sheetSource(const Sheet& sheet);
+// The part of the sheet's picture that holds writing: from its top left corner to the right and
+// lower ends of the texts, with a margin of one character; the whole picture when it is empty.
+QSize writtenSize(const Sheet& sheet);
 
 // The square that a drawing is printed into, in printer pixels: from (10, 10) to (w, w) with w
 // the page width minus 20 (size 2, "Ganze Seitenbreite"), half of it (1) or a quarter (0). Empty

@@ -130,6 +130,16 @@ TEST(Druckrechteck, ZeichnungNachSeitenbreiteErgebnisseInIhrenProportionen) {
                     (r.width() == seite.width() || r.height() == seite.height()) &&
                     std::abs(schief) <= bild.width() + bild.height());
     }
+    // The printed part of the sheet ends one character after its lowest and rightmost text.
+    RecordingMessages m;
+    Programm p{m};
+    p.sheet.setGroesse(800, 900);
+    p.sheet.Outtext(300, 400, "MM");
+    p.sheet.Outtext(302, 380, "M");
+    const int M = p.sheet.breiteM();
+    EXPECT_EQ(writtenSize(p.sheet), QSize(300 + 3 * M, 400 + p.sheet.h() + M));
+    p.sheet.Outtext(790, 890, "M"); // never more than the picture
+    EXPECT_EQ(writtenSize(p.sheet), QSize(800, 900));
 }
 
 } // namespace

@@ -3,11 +3,13 @@
 // back at 72 dots per inch. The test runs inside `private_cups.sh run`, which skips it (exit 77)
 // where no server can run.
 #include "app/commands.h"
+#include "app/picture_output.h"
 #include "app/program.h"
 #include "support/recording_messages.h"
 #include "support/scripted_output.h"
 
 #include <QDir>
+#include <QPrinter>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -45,7 +47,9 @@ TEST(Drucken, ErgebnisseAufEinerSeiteUndZeichnungNachSeitenbreite) {
         // the page from "Ergebnisse:" to "ENDE", the black-and-white drawing's black frame from
         // (10, 10) to (w, w).
         QPrinter& d = ausgabe.printer();
-        const double k = std::min(d.width() / 1168.0, d.height() / 1600.0);
+        const QSize bis = writtenSize(p.sheet); // "ENDE" and a margin
+        const double k = std::min({d.width() / double(bis.width()),
+                                   d.height() / double(bis.height()), d.resolution() / 96.0});
         const int w = groesse == 0 ? d.width() / 4 : groesse == 1 ? d.width() / 2 : d.width() - 20;
         const QRectF soll =
             groesse < 0 ? QRectF(4 * k, 3 * k, 1124 * k, 1592 * k) : QRectF(10, 10, w - 10, w - 10);
