@@ -86,7 +86,7 @@ void mittelpunktAchsen(SolutionText& out, const EllipsenEingabe& in, const Ellip
 
 void exzentrizitaetPunkt(SolutionText& out, const EllipsenEingabe& in, const EllipsenDaten& d) {
     out.line("Geg: Exzentrizität e = " + zahl(in.e) + ",  Punkt " + punkt("P", in.P));
-    out.line("Gesucht: die Ellipse mit M(0/0) und den Brennpunkten (±e/0) durch P.");
+    out.line("Gesucht: Ellipse mit M(0/0), Brennpunkten (±e/0), durch P.");
     out.line();
     ausExzentrizitaet(out, in.e, in.P.x, in.P.y);
     if (!d.moeglich)
@@ -166,9 +166,9 @@ void brennpunktePunkt(SolutionText& out, const EllipsenEingabe& in, const Ellips
 
 void brennpunktPunktTangente(SolutionText& out, const EllipsenEingabe& in, const EllipsenDaten& d) {
     const TPunkt2& F = in.F1;
-    out.line("Geg: Brennpunkt " + punkt("F1", F) + ",  Punkt P mit x = " + zahl(in.P.x) +
-             ",  Tangente t: " + gleichung(in.t));
-    out.line("Gesucht: die Ellipse mit Brennpunkt F1, die t im Punkt B über P berührt;");
+    out.line("Geg: Brennpunkt " + punkt("F1", F) + ",  Tangente t: " + gleichung(in.t));
+    out.line("     Punkt P mit x = " + zahl(in.P.x));
+    out.line("Gesucht: Ellipse mit Brennpunkt F1, die t in B über P berührt;");
     out.line("der zweite Brennpunkt F2 liegt auf der Waagrechten durch F1.");
     out.line();
     constexpr A art = A::BrennpunktPunktTangente;
@@ -180,12 +180,12 @@ void brennpunktPunktTangente(SolutionText& out, const EllipsenEingabe& in, const
     TPunkt2 B, F2;
     FPTSchritte r;
     EllipseAusBrennpunktPunktTangente(F, in.P, in.t, E, B, F2, &r);
-    out.line("B liegt auf t: By = m·Px + c = " + klammer(d.g.m) + "·" + klammer(in.P.x) + " + " +
+    out.line("B auf t: By = m·Px + c = " + klammer(d.g.m) + "·" + klammer(in.P.x) + " + " +
              klammer(d.g.c) + " = " + zahl(B.y) + "  ==> " + punkt("B", B));
     if (r.gespiegelt) {
         out.line("c - Fy = " + zahl(d.g.c - F.y) + " < 0: t liegt unterhalb von F1. Die Ellipse");
-        out.line("ist symmetrisch zu y = Fy; spiegle daran: m = " + zahl(r.m) +
-                 ",  By = 2·Fy - By = " + zahl(r.By));
+        out.line("ist symmetrisch zu y = Fy; spiegle daran:");
+        out.line("m = " + zahl(r.m) + ",  By = 2·Fy - By = " + zahl(r.By));
     }
     if (!r.winkel) return unmoeglich(out, "B fällt mit F1 zusammen.", art);
     const double dx = in.P.x - F.x, dy = r.By - F.y;
@@ -213,8 +213,9 @@ void brennpunktPunktTangente(SolutionText& out, const EllipsenEingabe& in, const
     out.line("Sinussatz im Dreieck F1, B, F2 mit |F1B| = d und |F1F2| = 2e:");
     out.block("d = |F1B| = " + root(klammer(dx) + "² + " + klammer(dy) + "²") +
               (" = " + zahl(r.d)));
-    out.line("e = sin(2δ)·d/sin(ρ)/2 = sin(" + winkel(2 * r.delta) + ")·" + zahl(r.d) + "/sin(" +
-             winkel(r.rho) + ")/2 = " + zahl(r.e));
+    out.line("e = sin(2δ)·d/sin(ρ)/2");
+    out.line("  = sin(" + winkel(2 * r.delta) + ")·" + zahl(r.d) + "/sin(" + winkel(r.rho) +
+             ")/2 = " + zahl(r.e));
     out.line(std::string("F2 = F1 ") +
              (r.delta <= std::numbers::pi / 2 ? "- (2e/0), da δ <= 90°" : "+ (2e/0), da δ > 90°") +
              ":  " + punkt("F2", d.F2));
@@ -230,7 +231,7 @@ void brennpunktTangente(SolutionText& out, const EllipsenEingabe& in, const Elli
     const TPunkt2& F = in.F1;
     const double e = std::fabs(F.x);
     out.line("Geg: Brennpunkt " + punkt("F1", F) + ",  Tangente t: " + gleichung(in.t));
-    out.line("Gesucht: die Ellipse mit M(0/0) und den Brennpunkten (±e/0), die t berührt.");
+    out.line("Gesucht: Ellipse mit M(0/0), Brennpunkten (±e/0), die t berührt.");
     out.line();
     if (!tolerance::isZero(F.y, e))
         return unmoeglich(out, "F1 liegt nicht auf der x-Achse (Fy <> 0).");
@@ -281,8 +282,7 @@ void mittelpunktZweiPunkte(SolutionText& out, const EllipsenEingabe& in, const E
     const double s = std::max({px, py, qx, qy});
     const double d1 = qy - py, d2 = qx - px;
     if (tolerance::isZero(d1, s) || tolerance::isZero(d2, s))
-        return unmoeglich(out, "py² = qy² oder px² = qx²: (1) und (2) haben keine eindeutige "
-                               "Lösung.");
+        return unmoeglich(out, "py² = qy² oder px² = qx²: keine eindeutige Lösung.");
     const double z1 = px * qy - qx * py, z2 = py * qx - qy * px;
     out.line("a² = (px²·qy² - qx²·py²)/(qy² - py²)");
     out.line("   = (" + zahl(px) + "·" + zahl(qy) + " - " + zahl(qx) + "·" + zahl(py) + ")/(" +
@@ -374,14 +374,15 @@ void ellipsePunkt(SolutionText& out, const EllipsenEingabe& in, const EllipsenDa
     if (d.anzahl < 2) return;
     out.line("Tangentenpunkte: " + punkt("T1", d.S[0]) + "  " + punkt("T2", d.S[1]));
     out.line();
-    out.line("Tangenten von P: die Geraden P T1 und P T2, m = (Ty - Py)/(Tx - Px):");
+    out.line("Tangenten von P: Geraden PT1, PT2 mit m = (Ty-Py)/(Tx-Px):");
     for (int i = 0; i < 2; ++i) {
         const Gerade2MC& t = i == 0 ? d.t1 : d.t2;
         const std::string name = i == 0 ? "t1" : "t2";
-        if (!t.senkrecht)
+        if (!t.senkrecht) {
             out.line(name + ": m = (" + zahl(d.S[i].y) + " - " + klammer(in.P.y) + ")/(" +
-                     zahl(d.S[i].x) + " - " + klammer(in.P.x) + ") = " + zahl(t.m) +
-                     ",  c = Py - m·Px = " + zahl(t.c));
+                     zahl(d.S[i].x) + " - " + klammer(in.P.x) + ") = " + zahl(t.m));
+            out.line("    c = Py - m·Px = " + zahl(t.c));
+        }
         out.line(gerade(name + ": ", t));
     }
 }
@@ -452,10 +453,10 @@ void zweiEllipsen(SolutionText& out, const EllipsenEingabe& in, const EllipsenDa
     }
     out.block("y = b1·" + root("1 - (x/a1)²") + " = " + zahl(b1) + "·" +
               root("1 - (" + zahl(x) + "/" + zahl(a1) + ")²") + (" = " + zahl(b1 * std::sqrt(r))));
-    out.line("Die Ellipsen sind symmetrisch zu den Achsen: (±x/±y), dazu M addieren:");
+    out.line("Symmetrisch zu den Achsen: (±x/±y), dazu M addieren:");
     if (d.anzahl == 4)
-        out.line(punkt("P1", d.S[0]) + "  " + punkt("P2", d.S[1]) + "  " + punkt("P3", d.S[2]) +
-                 "  " + punkt("P4", d.S[3]));
+        for (int i = 0; i < 4; i += 2)
+            out.line(punkt(d.S[i].Name, d.S[i]) + "  " + punkt(d.S[i + 1].Name, d.S[i + 1]));
 }
 
 } // namespace

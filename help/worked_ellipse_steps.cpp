@@ -55,12 +55,12 @@ void parameterLines(SolutionText& out, const std::string& name, const TEllipse2&
     } else if (E.a >= E.b) {
         out.block("e = -/(a² - b²) = " + root(klammer(E.a) + "² - " + klammer(E.b) + "²") +
                   (" = " + zahl(p.e)));
-        out.line("a > b: die Brennpunkte liegen auf der Parallelen zur x-Achse durch M:");
+        out.line("a > b: Brennpunkte auf der Parallelen zur x-Achse durch M:");
         out.line("F1,2 = M -+ (e/0) ==> " + punkt("F1", p.F1) + "  " + punkt("F2", p.F2));
     } else {
         out.block("e = -/(b² - a²) = " + root(klammer(E.b) + "² - " + klammer(E.a) + "²") +
                   (" = " + zahl(p.e)));
-        out.line("b > a: die Brennpunkte liegen auf der Parallelen zur y-Achse durch M:");
+        out.line("b > a: Brennpunkte auf der Parallelen zur y-Achse durch M:");
         out.line("F1,2 = M -+ (0/e) ==> " + punkt("F1", p.F1) + "  " + punkt("F2", p.F2));
     }
     out.line("Scheitel: S1,2 = M ± (a/0), S3,4 = M ± (0/b):");
@@ -94,8 +94,8 @@ void intersectionLines(SolutionText& out, const TEllipse2& E, const Gerade2MC& g
     const char* vergleich = lage == 0 ? " > " : lage == 1 ? " = " : " < ";
     if (g.senkrecht) {
         const double x = g.k - E.M.x;
-        out.line("Die Gerade ist senkrecht: x' = k - Mx = " + zahl(g.k) + " - " + klammer(E.M.x) +
-                 " = " + zahl(x) + " (relativ zu M)");
+        out.line("Senkrechte Gerade, relativ zu M: x' = k - Mx = " + zahl(g.k) + " - " +
+                 klammer(E.M.x) + " = " + zahl(x));
         out.line("Vergleiche |x'| und a: " + zahl(std::fabs(x)) + vergleich + zahl(E.a));
         if (lage == 0) {
             out.line("|x'| > a: keine Lösung.");
@@ -111,7 +111,7 @@ void intersectionLines(SolutionText& out, const TEllipse2& E, const Gerade2MC& g
     }
     const Quadratisch k = EllipseGeradeGleichung(E, g);
     const double a2 = E.a * E.a, b2 = E.b * E.b, n = b2 + a2 * g.m * g.m;
-    out.line("Relativ zu M (x' = x - Mx, y' = y - My) lautet die Gerade y' = m·x' + c'");
+    out.line("Relativ zu M (x' = x - Mx, y' = y - My): y' = m·x' + c'");
     out.line("mit c' = m·Mx + c - My = " + klammer(g.m) + "·" + klammer(E.M.x) + " + " +
              klammer(g.c) + " - " + klammer(E.M.y) + " = " + zahl(k.c));
     out.line("Eingesetzt in x'²/a² + y'²/b² = 1:  x'² + p·x' + q = 0  mit");

@@ -336,7 +336,7 @@ const Fall faelle[] = {
         {"x' = k - Mx = 4 - (-1) = 5", "5 = 5", "g ist Tangente:", "B(4/1)"}),
     ell(E::ZweiEllipsen, bsp,
         {"D = (3·4)² - (5·5)² = -481", "x² = (60² - 100²)/(-481) = 13.306", "= 3.648", "= 2.052",
-         "P1(1.648/2.052)  P2(-5.648/2.052)  P3(-5.648/-2.052)  P4(1.648/-2.052)"}),
+         "P1(1.648/2.052)  P2(-5.648/2.052)", "P3(-5.648/-2.052)  P4(1.648/-2.052)"}),
     ell(E::ZweiEllipsen, [](auto& in) { in.E2.M = P2(0, 0); }, {"Mittelpunkte sind verschieden"}),
     ell(E::ZweiEllipsen, [](auto& in) { in.E2.a = 10, in.E2.b = 6; }, {"D = 0"}),
     ell(E::ZweiEllipsen, [](auto& in) { in.E2.a = 1, in.E2.b = 2; },
