@@ -31,7 +31,8 @@ std::string aboutText() {
            "\r\nAnalytische Geometrie und Vektorrechnung\r\n\r\n"
            "Ein Lernprogramm für Schülerinnen, Schüler und Lehrkräfte:\r\n"
            "Punkte, Geraden, Ebenen und Kugeln im Raum, Vektoren,\r\n"
-           "das Dreieck in der Ebene, Matrizen und lineare Gleichungssysteme.\r\n\r\n"
+           "das Dreieck und Ellipsen in der Ebene, affine Abbildungen,\r\n"
+           "Matrizen und lineare Gleichungssysteme, mit Rechenhilfe.\r\n\r\n"
            "Lizenz: MIT. Ohne jede Gewähr.\r\n"
            "Quillon – Analytische Geometrie und Vektorrechnung";
 }

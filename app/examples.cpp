@@ -246,7 +246,8 @@ std::vector<ExampleSpec> ellipses() {
 const std::vector<ExampleSpec>& exampleTable() {
     static const std::vector<ExampleSpec> table = [] {
         std::vector<ExampleSpec> t = figures();
-        for (auto* part : {&linesAndPlanes, &spheresAndVectors, &planeFigures, &ellipses})
+        for (auto* part :
+             {&linesAndPlanes, &spheresAndVectors, &planeFigures, &ellipses, &affineExamples})
             for (ExampleSpec& e : part()) t.push_back(std::move(e));
         return t;
     }();

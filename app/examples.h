@@ -33,5 +33,8 @@ const ExampleSpec* findExample(std::string_view caption);
 // ("2-dim. Geometrie/Dreieck/Dreieck (Beispiel)"); nullptr when there is none.
 const ExampleSpec* findExampleByPath(std::string_view path);
 
+// The fourteen maps of "Affine Abbildungen" › "Beispiele" (app/tasks_affine.cpp).
+std::vector<ExampleSpec> affineExamples();
+
 // Sets the example's options, then hands its records over.
 void runExample(const ExampleSpec& example, TaskContext& context);

@@ -1,11 +1,13 @@
 #include "app/headless.h"
 
 #include "app/about.h"
+#include "app/affine_commands.h"
 #include "app/dialog_table.h"
 #include "app/error_handling.h"
 #include "app/examples.h"
 #include "app/headless_session.h"
 #include "app/linear_systems.h"
+#include "app/picture_output.h"
 #include "app/tasks.h"
 #include "app/units.h"
 #include "drawing/plane_options.h"
@@ -128,13 +130,15 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::ostrea
     return a;
 }
 
-// Saves a picture as BMP when the name ends in ".bmp" (any case), as PNG otherwise.
-bool save(const QImage& image, const std::string& file, std::ostream& err) {
-    const QString name = QString::fromStdString(file);
-    const char* format = name.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ? "BMP" : "PNG";
-    if (image.save(name, format)) return true;
-    err << "cannot write " << file << '\n';
-    return false;
+// Saves a picture in the format its name asks for (BMP, PNG, SVG, PDF; PNG for other names).
+bool save(const PictureSource& picture, const std::string& file, std::ostream& err) {
+    try {
+        writePicture(file, formatForName(file, PictureFormat::Png), picture);
+        return true;
+    } catch (const std::exception& e) {
+        err << e.what() << '\n';
+        return false;
+    }
 }
 
 // What a step's path names, found before anything runs.
@@ -143,6 +147,7 @@ struct Command {
     const ExampleSpec* example = nullptr;
     const PlaneOption* option = nullptr;
     const LinearSystemSpec* linearSystem = nullptr;
+    const AffineCommand* affine = nullptr;
     void (*units)(ViewState&) = nullptr;
 };
 
@@ -178,9 +183,10 @@ std::optional<Command> resolve(const Step& step, std::ostream& err) {
     const bool extras = step.haveFields || !step.colours.empty() || step.checked;
     c.example = findExampleByPath(step.path);
     c.option = findPlaneOption(step.path);
+    c.affine = findAffineCommandByPath(step.path);
     if (step.path == "Einheiten/10 Einheiten mehr") c.units = zehnEinheitenMehr;
     if (step.path == "Einheiten/10 Einheiten weniger") c.units = zehnEinheitenWeniger;
-    if (!c.example && !c.option && !c.units) {
+    if (!c.example && !c.option && !c.units && !c.affine) {
         err << "unknown task: " << step.path << "\n(quillon --help lists them)\n";
         return std::nullopt;
     }
@@ -214,6 +220,13 @@ void run(const Step& step, const Command& c, HeadlessSession& s, std::ostream& o
     if (c.example) return s.runExample(*c.example);
     if (c.option) return s.runPlaneOption(*c.option);
     if (c.units) return c.units(s.view);
+    if (c.affine) {
+        withErrorHandling(s.meldungen, [&] {
+            TaskContext t = s.context();
+            c.affine->run(t);
+        });
+        return;
+    }
     // Without --fields the dialog is confirmed as it opens.
     const DialogRow* row = findDialog(c.task->dialogClass);
     std::vector<std::string> texts =
@@ -264,9 +277,9 @@ int runHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
         for (const std::string& row : s.sheet.zeilen()) out << row << '\n';
 
     bool written = true;
-    if (!a.sheetFile.empty()) written = save(s.sheet.bild(), a.sheetFile, err) && written;
+    if (!a.sheetFile.empty()) written = save(sheetSource(s.sheet), a.sheetFile, err) && written;
     if (!a.drawingFile.empty()) {
-        QImage picture = s.renderDrawing(!a.bw);
+        PictureSource picture = s.drawingPicture(!a.bw);
         written = save(picture, a.drawingFile, err) && written;
     }
     out.flush();

@@ -1,5 +1,6 @@
 // The text of "quillon --help": the options, every task with its menu paths and its fields in
 // reading order, and every example.
+#include "app/affine_commands.h"
 #include "app/dialog_table.h"
 #include "app/examples.h"
 #include "app/headless.h"
@@ -80,6 +81,14 @@ const char* describe(InputGroup g) {
         return "F2: x y";
     case InputGroup::Tangent:
         return "line u·x + v·y = w: u v w";
+    case InputGroup::Map1:
+        return "x' = A*x + b: a11 a21 a12 a22 b1 b2 (column by column)";
+    case InputGroup::ThreePointsAndImages:
+        return "P, Q, R, then P', Q', R': x y each";
+    case InputGroup::PointImageAndFixedPoints:
+        return "P, P', F1, F2: x y each";
+    case InputGroup::PointImageAndLineOfFixedPoints:
+        return "P, P': x y each; fixed-point line u*x + v*y = w: u v w";
     default:
         return "fields";
     }
@@ -121,7 +130,8 @@ std::string headlessHelp() {
          "  --bw              the drawing in black and white\n"
          "  --rechenhilfe     print the calculation help of the last task (its help page\n"
          "                    and worked solution) instead of the result sheet\n"
-         "Pictures are BMP when the file name ends in .bmp, PNG otherwise.\n"
+         "Pictures are BMP for names ending in .bmp, .ico, .emf or .wmf, SVG for .svg, PDF\n"
+         "for .pdf (both drawn as vectors), PNG otherwise.\n"
          "Exit status: 0 done; 1 bad arguments; 2 the program's error box was shown (its\n"
          "text and the error's own message go to stderr, as do all other messages).\n"
          "\n"
@@ -166,6 +176,14 @@ std::string headlessHelp() {
             }
         o << "  " << name << '\n';
     }
+    o << "\nAffine commands (after a map; objects and options toggle):\n";
+    for (const AffineCommand& a : affineCommands())
+        for (const MenuZeile* row : zeilenMitBefehl(a.handler)) {
+            o << " ";
+            for (const std::string& c : row->pfad)
+                o << (&c == &row->pfad.front() ? " " : "/") << ohneKaufmannsUnd(c);
+            o << '\n';
+        }
     o << "\nDrawing options (context menu of the plane drawing):\n";
     for (const PlaneOption& p : planeOptions()) o << "  " << p.group << '/' << p.caption << '\n';
     return o.str();

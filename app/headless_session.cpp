@@ -2,10 +2,10 @@
 
 #include "app/error_handling.h"
 #include "app/examples.h"
+#include "app/picture_output.h"
 #include "drawing/plane_drag.h"
 #include "drawing/plane_options.h"
 #include "drawing/qt_canvas.h"
-#include "drawing/scene_drawing.h"
 
 #include <QPainter>
 
@@ -80,19 +80,23 @@ void HeadlessSession::runPlaneOption(const PlaneOption& option) {
 QImage HeadlessSession::renderDrawing(bool farbig, int size) {
     ViewState v = view;
     if (size > 0) v.setSize(size, size);
-    v.farbig = farbig;
     QImage image(v.Width, v.Height, QImage::Format_RGB32);
     image.fill(Qt::white);
-    {
-        // The canvas draws its last strokes when it ends, before the painter does.
-        QPainter painter(&image);
-        QtCanvas canvas(painter);
-        canvas.setPenWidth(1);
-        canvas.setPenStyle(PenStyle::Solid);
-        canvas.setPenColor(farbe::Schwarz);
-        canvas.setBrushColor(farbig ? v.Hintergrundfarbe : farbe::Weiss);
-        canvas.rectangle(0, 0, v.Width, v.Height);
-        withErrorHandling(meldungen, [&] { Zeichne_alles(canvas, v, szene, optionen); });
-    }
+    QPainter painter(&image);
+    paintKeepingErrors(painter, v, farbig);
     return image;
+}
+
+PictureSource HeadlessSession::drawingPicture(bool farbig) {
+    PictureSource s;
+    s.size = QSize(view.Width, view.Height);
+    s.image = [this, farbig] { return renderDrawing(farbig); };
+    s.paint = [this, farbig](QPainter& painter) { paintKeepingErrors(painter, view, farbig); };
+    return s;
+}
+
+void HeadlessSession::paintKeepingErrors(QPainter& painter, const ViewState& v, bool farbig) {
+    // The canvas draws its last strokes when it ends, before the painter does.
+    QtCanvas canvas(painter);
+    withErrorHandling(meldungen, [&] { paintDrawing(canvas, v, szene, optionen, farbig); });
 }

@@ -17,7 +17,9 @@
 #include <string>
 #include <vector>
 
+class QPainter;
 struct ExampleSpec;
+struct PictureSource;
 struct PlaneOption;
 
 // Messages as text on a stream: every box writes its text (line breaks as "\n"), a question is
@@ -71,6 +73,8 @@ struct HeadlessSession {
     // view's size. An error of the drawing is shown like any other (the program's box, then its
     // message) and the picture keeps what was drawn before it.
     QImage renderDrawing(bool farbig, int size = 0);
+    // The same drawing for files of any format (the vector formats paint it anew).
+    PictureSource drawingPicture(bool farbig);
 
     StreamMessages meldungen;
     ViewState view;
@@ -79,4 +83,7 @@ struct HeadlessSession {
     LetzteEingaben eingaben;
     Sheet sheet;
     SceneHandover handover;
+
+private:
+    void paintKeepingErrors(QPainter& painter, const ViewState& v, bool farbig);
 };

@@ -5,6 +5,7 @@
 #include "app/error_handling.h"
 #include "app/program.h"
 #include "app/remembered_inputs.h"
+#include "app/task_commands.h"
 #include "app/task_wiring.h"
 #include "app/units.h"
 #include "core/trig_tables.h"
@@ -247,6 +248,8 @@ void TForm1::returnTo3d() {
     aufgaben_->handover().Ebene2_zuruecksetzen();
     p_.sheet.loeschen();
     dreidim_einschalten();
+    // The affine objects are shown no more: their check marks follow.
+    if (aufgaben_->commands().afterRun) aufgaben_->commands().afterRun();
 }
 
 void TForm1::redrawDrawing() {

@@ -1,5 +1,6 @@
 #include "app/task_commands.h"
 
+#include "app/affine_commands.h"
 #include "app/commands.h"
 #include "app/examples.h"
 #include "app/input_dialog.h"
@@ -20,6 +21,8 @@ void TaskCommands::registerAll(Befehle& befehle) {
         befehle.registrieren(t.handler, [this, &t] { runFromMenu(t); });
     for (const ExampleSpec& e : exampleTable())
         befehle.registrieren(e.handler, [this, &e] { runExampleFromMenu(e); });
+    for (const AffineCommand& a : affineCommands())
+        befehle.registrieren(a.handler, [this, &a] { runAffineCommand(a); });
     // The linear systems do all their work inside their dialog.
     for (const LinearSystemSpec& s : linearSystems())
         befehle.registrieren(s.handler, [this, &s] {
@@ -50,4 +53,9 @@ void TaskCommands::runFromMenu(const TaskSpec& task) {
 void TaskCommands::runExampleFromMenu(const ExampleSpec& example) {
     AfterRun after{afterRun};
     runExample(example, context_);
+}
+
+void TaskCommands::runAffineCommand(const AffineCommand& command) {
+    AfterRun after{afterRun};
+    command.run(context_);
 }

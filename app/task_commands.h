@@ -12,6 +12,7 @@
 
 class Befehle;
 class QWidget;
+struct AffineCommand;
 struct ExampleSpec;
 struct LinearSystemSpec;
 
@@ -26,6 +27,10 @@ public:
     void runFromMenu(const TaskSpec& task);
     // What an example's menu entry does.
     void runExampleFromMenu(const ExampleSpec& example);
+
+    // What an entry of "Affine Abbildungen" without a dialog does (inverse, composition, objects,
+    // options).
+    void runAffineCommand(const AffineCommand& command);
 
     // Shows a dialog modally and returns what it handed back. Default: the input dialog of the
     // class, owned by the dialog parent; tests replace it.

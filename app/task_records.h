@@ -45,5 +45,6 @@ void addVectorTasks(std::vector<TaskSpec>& table);
 void addPlaneFigureTasks(std::vector<TaskSpec>& table);
 void addEllipseTasks(std::vector<TaskSpec>& table);
 void addMatrixTasks(std::vector<TaskSpec>& table);
+void addAffineTasks(std::vector<TaskSpec>& table);
 
 } // namespace task_rows

@@ -5,6 +5,8 @@
 // on the result sheet goes to the click editing, which changes the scene and recomputes.
 #include <memory>
 
+class OutputCommands;
+class OutputDialogs;
 class PlaneDrag;
 class ScenePainter;
 class SceneHandover;
@@ -25,6 +27,7 @@ public:
     TaskCommands& commands() { return *commands_; }
     SheetEditing& editing() { return *editing_; }
     PlaneDrag& drag() { return *drag_; }
+    OutputCommands& output() { return *output_; }
 
 private:
     TZeichnungsDlg* zeichnung_;
@@ -34,4 +37,6 @@ private:
     TErgebnisDLG* ergebnisse_;
     std::unique_ptr<SheetEditing> editing_;
     std::unique_ptr<PlaneDrag> drag_;
+    std::unique_ptr<OutputDialogs> outputDialogs_;
+    std::unique_ptr<OutputCommands> output_;
 };

@@ -43,6 +43,7 @@ const std::vector<TaskSpec>& taskTable() {
         task_rows::addPlaneFigureTasks(t);
         task_rows::addEllipseTasks(t);
         task_rows::addMatrixTasks(t);
+        task_rows::addAffineTasks(t);
         return t;
     }();
     return table;
@@ -86,6 +87,7 @@ const TaskSpec* findTaskByPath(std::string_view path) {
 DialogOptions taskDialogOptions(const TaskSpec& task) {
     DialogOptions o;
     o.caption = task.caption;
+    if (task.affineSlot) o.affineSlot = task.affineSlot;
     return o;
 }
 

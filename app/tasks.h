@@ -65,6 +65,7 @@ struct TaskSpec {
     // Reads the fields, tests, sets the options and hands over. ConversionError (and whatever
     // the hand-over's report raises) leaves the function.
     TaskOutcome (*run)(TaskFields& fields, TaskContext& context);
+    int affineSlot = 0; // the map slot (1..3) that the affine equation dialog edits; 0 for others
 };
 
 // Every task with a dialog (3-D and plane), in menu order; one row per command (an entry reachable

@@ -2,6 +2,7 @@
 // The 3-D scene: the objects of the task that was computed last, which task that was, and the
 // drawing options. Hand-overs fill it, the drawing redraws from it, the sheet's click editing
 // changes it and recomputes.
+#include "affine/affine_scene.h" // the affine maps' state (header only)
 #include "core/objects.h"
 #include "plane/ellipse_task.h" // the ellipse records and task stores (header only)
 #include "plane/matrix.h"       // the matrix records (header only)
@@ -87,6 +88,8 @@ enum class Szenenart {
     EllipsePunkt,
     EllipseGerade,
     EllipseEllipse,
+    // The affine scene (a plane task): the shown map with its definitions, objects and options.
+    AffineAbbildung,
 };
 
 // The scene kind of an ellipse task and back (both enumerations follow the "Ellipse" menu).
@@ -102,7 +105,7 @@ static_assert(static_cast<int>(Szenenart::EllipseEllipse) -
               EllipsenartAnzahl);
 
 // The last kind; the task-kind table is indexed up to it.
-inline constexpr Szenenart LetzteSzenenart = Szenenart::EllipseEllipse;
+inline constexpr Szenenart LetzteSzenenart = Szenenart::AffineAbbildung;
 
 // The input of the matrix tasks: the first and second matrix of each size and the vector (its
 // first two entries for a 2×2 matrix).
@@ -147,6 +150,13 @@ struct Szene {
 
     // The matrix tasks' input (the sheet's click editing changes it).
     MatrixAufgabe Matrizen;
+
+    // The affine maps: the three slots (kept for the whole run), the definitions and objects
+    // of the affine scene, and what it derives from them.
+    AffineSlots Abbildungen;
+    AffineObjekte Affin;
+    AffineOptionen AffinOptionen;
+    AffineDaten AffinDaten;
 
     // The vector-product hand-over has just shown its "linearly dependent" box for the current
     // vectors; the next repaint gives the scene up without showing the same box a second time.

@@ -320,8 +320,15 @@ void TZeichnungsDlg::buildContextMenu() {
     QMenu* affin = addGroup(Gruppe::AffineAbbildungen, "Affine Abbildungen");
     for (const char* caption :
          {"Fixgeradenbüschel", "Koordinatengitter", "Konstruktion zeigen", "Normalform berechnen",
-          "Invariantes Rrechtwinkelpaar", "Inverse Abb. ausgeben"})
-        affin->addAction(QString::fromUtf8(caption))->setCheckable(true);
+          "Invariantes Rrechtwinkelpaar", "Inverse Abb. ausgeben"}) {
+        QAction* a = affin->addAction(QString::fromUtf8(caption));
+        a->setCheckable(true);
+        // The main window's command of the same name toggles the flag and sets the check mark.
+        connect(a, &QAction::triggered, this, [this, a] {
+            a->setChecked(!a->isChecked());
+            if (onAffineEntry) onAffineEntry(a->text());
+        });
+    }
     PopupMenu1->addSeparator();
 
     QAction* help = PopupMenu1->addAction(QStringLiteral("Rechenhilfe"));

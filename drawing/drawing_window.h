@@ -77,6 +77,8 @@ public:
     std::function<bool(int x, int y)> onPlanePress;
     std::function<void(double x, double y)> onPlaneDrag;
     std::function<void()> onPlaneRelease;
+    // An entry of the context group "Affine Abbildungen" was chosen (by its caption).
+    std::function<void(const QString& caption)> onAffineEntry;
     // Reports an error that stopped a repaint (queued, once until the next redraw request).
     // By default: beep, the program's error box, then the error's own message.
     std::function<void(const std::string& message)> onPaintError;

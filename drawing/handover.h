@@ -91,7 +91,8 @@ public:
     // units each way, the window's panels. The drawing window sets it; headless, the session
     // switches its view state.
     std::function<void()> ebene2Starten;
-    // No plane task and no matrix task is shown any more (the option flags stay).
+    // No plane task and no matrix task is shown any more, nor the affine scene's definitions
+    // and objects (the option flags and the affine maps stay).
     void Ebene2_zuruecksetzen();
     // After a plane task stored its input and set its kind: plane mode, redraw, and the task's
     // report (which derives its values first).

@@ -7,6 +7,8 @@
 
 void SceneHandover::Ebene2_zuruecksetzen() {
     if (isPlaneKind(szene_.art) || isMatrixKind(szene_.art)) szene_.art = Szenenart::keine;
+    // The affine scene's definitions and objects are shown no more; the maps and options stay.
+    szene_.Affin.zuruecksetzen();
 }
 
 void SceneHandover::Ebene2_berechnen() {

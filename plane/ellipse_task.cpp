@@ -134,7 +134,7 @@ EllipsenEingabe Ellipse_Beispiel(Ellipsenart art) {
     auto ellipse = [](double x, double y, double a, double b, const char* name, TFarbe f) {
         return TEllipse2{punkt2(x, y, farbe::Gelb, "M"), a, b, name, f};
     };
-    auto gerade = [](double u, double v, double w) { return TGeradeGl2{u, v, w, farbe::Aqua}; };
+    auto gerade = [](double u, double v, double w) { return TGeradeGl2{u, v, w, farbe::Aqua, {}}; };
     const TFarbe aqua = farbe::Aqua;
     switch (art) {
     case A::MittelpunktAchsen:

@@ -27,6 +27,7 @@ struct TGerade2 {
 struct TGeradeGl2 {
     double u = 0, v = 0, w = 0;
     TFarbe Farbe = 0;
+    std::string Name;
 };
 
 inline TPunkt2 punkt2(double x, double y, TFarbe farbe = 0, std::string name = {}) {

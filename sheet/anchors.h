@@ -46,6 +46,12 @@ struct Anchors {
     FieldAnchor matrix[2][9];    // the entries of matrix i (M or M1, M2), row by row
     FieldAnchor matrixVektor[3]; // the entries of the vector a matrix is multiplied with
     FieldAnchor zahl2[8];        // single numbers of a plane task (an ellipse's a, b, e, a line)
+    // The affine scene: the shown map's six numbers (a11, a21, a12, a22, b1, b2), its input
+    // points (definition points 0..5, A, B, the triangle, the circle's centre, H´: 6..12) and
+    // its other numbers (the line's u, v, w, the radius, the fixed-point line's u, v, w).
+    FieldAnchor abbildung[6];
+    PairAnchor affinPunkt[13];
+    FieldAnchor affinZahl[7];
 
     void leeren() { *this = Anchors{}; }
 };

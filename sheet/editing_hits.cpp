@@ -155,28 +155,41 @@ void InputClicks::matrixVektor(double* v, int n) {
 
 namespace {
 
-// One number in its rectangle, changed by 0.2.
-bool ZahlKlick2(double& wert, const FieldAnchor& a, bool links, int X, int Y) {
-    double schritte = 0;
-    if (!FeldKlick(schritte, a, links, X, Y)) return false;
-    wert += schritte / 5;
+bool FeldKlickSchritt(double& wert, const FieldAnchor& a, bool links, int X, int Y,
+                      double schritt) {
+    double d = 0;
+    if (!FeldKlick(d, a, links, X, Y)) return false;
+    wert += d * schritt;
     return true;
 }
 
 } // namespace
 
 void InputClicks::zahl2(int i, double& wert) {
-    note(ZahlKlick2(wert, anker_.zahl2[i], links_, X_, Y_));
+    note(FeldKlickSchritt(wert, anker_.zahl2[i], links_, X_, Y_, 0.2));
 }
 
 void InputClicks::gleichung2(int i, TGeradeGl2& g) {
     if (g.u == 0 && g.v == 0) return;
     if (tolerance::isZero(g.v, g.u)) { // written as x = k
         double k = g.w / g.u;
-        if (ZahlKlick2(k, anker_.zahl2[i], links_, X_, Y_)) g.w = k * g.u, note(true);
+        if (FeldKlickSchritt(k, anker_.zahl2[i], links_, X_, Y_, 0.2)) g.w = k * g.u, note(true);
         return;
     }
     double m = -g.u / g.v, c = g.w / g.v;
-    if (ZahlKlick2(m, anker_.zahl2[i], links_, X_, Y_)) g.u = -m * g.v, note(true);
-    if (ZahlKlick2(c, anker_.zahl2[i + 1], links_, X_, Y_)) g.w = c * g.v, note(true);
+    if (FeldKlickSchritt(m, anker_.zahl2[i], links_, X_, Y_, 0.2)) g.u = -m * g.v, note(true);
+    if (FeldKlickSchritt(c, anker_.zahl2[i + 1], links_, X_, Y_, 0.2)) g.w = c * g.v, note(true);
+}
+
+void InputClicks::affinPunkt(int i, TPunkt2& P) {
+    note(PaarKlick(P.x, P.y, anker_.affinPunkt[i], links_, X_, Y_));
+}
+
+void InputClicks::affinZahl(int i, double& wert, double schritt) {
+    note(FeldKlickSchritt(wert, anker_.affinZahl[i], links_, X_, Y_, schritt));
+}
+
+void InputClicks::abbildung(TAbbildung2& m) {
+    for (int i = 0; i < 6; ++i)
+        note(FeldKlickSchritt(affine::wert(m, i), anker_.abbildung[i], links_, X_, Y_, 1));
 }

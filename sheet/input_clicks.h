@@ -2,6 +2,7 @@
 // Applies one click on the sheet to the input objects of the current task. A task kind's row
 // calls these in the order in which its report writes its inputs; every number that the click
 // hits is changed (the left button raises it, any other button lowers it).
+#include "affine/map.h"
 #include "core/objects.h"
 #include "plane/matrix.h"
 #include "plane/records.h"
@@ -33,6 +34,11 @@ public:
     // or "x = k" (k in zahl2[i]): the click changes the number it hits by 0.2 and the equation
     // follows (v, or u for a vertical line, stays).
     void gleichung2(int i, TGeradeGl2& g);
+    // The affine scene: its input point i (1 per click), its other number i (changed by
+    // `schritt` per click) and the shown map's six numbers (1 per click).
+    void affinPunkt(int i, TPunkt2& P);
+    void affinZahl(int i, double& wert, double schritt);
+    void abbildung(TAbbildung2& m);
 
     void punkte(TPunkt& A, TPunkt& B) {
         punkt(0, A);

@@ -5,6 +5,7 @@
 #include "sheet/qt_colour.h"
 
 #include <QColor>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
@@ -111,17 +112,46 @@ void Sheet::Outtext(int x, int y, const std::string& text) {
     // away from the painter.
     const bool sichtbar =
         x < bild_.width() && y < bild_.height() && x + breite > 0 && y + hoehe > 0 && !t.isEmpty();
+    letztesY_ = y;
+    protokoll_.push_back(SheetText{x, y, text, schriftfarbe_});
     if (sichtbar) {
         QPainter p(&bild_);
         p.setFont(schrift_);
-        // The text cell is filled with the white brush first, as the canvas writes opaquely.
-        p.fillRect(QRect(x, y, static_cast<int>(breite), static_cast<int>(hoehe)), Qt::white);
-        p.setPen(toQColor(schriftfarbe_));
-        p.drawText(QPoint(x, y + fm.ascent()), t);
+        textZeichnen(p, protokoll_.back(), 0);
     }
-    letztesY_ = y;
-    protokoll_.push_back(SheetText{x, y, text, schriftfarbe_});
     notifyChange();
+}
+
+void Sheet::malen(QPainter& painter) const {
+    const QRect flaeche(0, 0, bild_.width(), bild_.height());
+    painter.save();
+    painter.fillRect(flaeche, Qt::white);
+    painter.setClipRect(flaeche, Qt::IntersectClip);
+    // The picture's font measured in pixels, so that a scaled painter scales it with the rest.
+    QFont f = schrift_;
+    f.setPixelSize(QFontInfo(schrift_).pixelSize());
+    painter.setFont(f);
+    for (const SheetText& t : protokoll_)
+        if (t.x < bild_.width() && t.y < bild_.height()) textZeichnen(painter, t, breiteM());
+    painter.restore();
+}
+
+void Sheet::textZeichnen(QPainter& p, const SheetText& t, int zeichenbreite) const {
+    const QString text = qtext(t.text);
+    // Cells are measured on the picture, whatever device the painter draws on.
+    const QFontMetrics fm(schrift_, &bild_);
+    // The text cell is filled with the white brush first, as the canvas writes opaquely.
+    p.fillRect(QRect(t.x, t.y, fm.horizontalAdvance(text), fm.height()), Qt::white);
+    p.setPen(toQColor(t.farbe));
+    if (zeichenbreite == 0) {
+        p.drawText(QPoint(t.x, t.y + fm.ascent()), text);
+        return;
+    }
+    // Character by character in the picture's columns: other devices round the font's advances
+    // differently.
+    for (qsizetype i = 0; i < text.size(); ++i)
+        p.drawText(QPointF(t.x + static_cast<double>(i) * zeichenbreite, t.y + fm.ascent()),
+                   QString(text[i]));
 }
 
 void Sheet::Outtextln(int x, int& y, const std::string& text) {

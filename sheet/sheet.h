@@ -23,6 +23,8 @@ struct SheetText {
     TFarbe farbe = 0;
 };
 
+class QPainter;
+
 class Sheet {
 public:
     // farbig: the program-wide colour mode flag (owned by the view state).
@@ -71,6 +73,10 @@ public:
     // string per row, top to bottom, without trailing blanks and without empty rows.
     std::vector<std::string> zeilen() const;
 
+    // Paints the picture again on any painter (a vector file, a printer page) from the text log:
+    // white, then every text as Outtext wrote it, in a font that keeps the picture's columns.
+    void malen(QPainter& painter) const;
+
     // Called after every change of the picture (clearing, resizing, each text written), so that
     // a window showing it can repaint.
     std::function<void()> geaendert;
@@ -82,6 +88,8 @@ public:
 
 private:
     void resetCanvas();
+    // One logged text; zeichenbreite > 0 places each character in its column of that width.
+    void textZeichnen(QPainter& p, const SheetText& t, int zeichenbreite) const;
     void notifyChange() const;
 
     QImage bild_;

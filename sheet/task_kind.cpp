@@ -12,7 +12,7 @@ constexpr std::size_t kindCount = static_cast<std::size_t>(LetzteSzenenart) + 1;
 std::array<const TaskKind*, kindCount> buildIndex() {
     std::array<const TaskKind*, kindCount> index{};
     for (auto family : {figureKinds, lineKinds, planeKinds, sphereKinds, vectorKinds,
-                        planeFigureKinds, ellipseKinds, matrixKinds}) {
+                        planeFigureKinds, ellipseKinds, matrixKinds, affineKinds}) {
         for (const TaskKind& row : family()) {
             const auto i = static_cast<std::size_t>(row.art);
             if (i >= kindCount || index[i]) throw std::logic_error("task kind listed twice");

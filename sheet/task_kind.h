@@ -71,6 +71,8 @@ std::span<const TaskKind> vectorKinds();
 std::span<const TaskKind> planeFigureKinds();
 // The eleven ellipse tasks (plane/ellipse_drawing.cpp).
 std::span<const TaskKind> ellipseKinds();
+// The affine scene (the shown map with its definitions, objects and options), a plane task.
+std::span<const TaskKind> affineKinds();
 // The matrix tasks: reports only, nothing drawn.
 std::span<const TaskKind> matrixKinds();
 

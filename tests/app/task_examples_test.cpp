@@ -48,6 +48,20 @@ const Beispiel beispiele[] = {
     {"2-dim. Geometrie/Ellipse/Lage: Ellipse-Punkt/Beispiel", Szenenart::EllipsePunkt, "......"},
     {"2-dim. Geometrie/Ellipse/Lage: Ellipse-Gerade/Beispiel", Szenenart::EllipseGerade, "......"},
     {"2-dim. Geometrie/Ellipse/Lage: Zwei Ellipsen/Beispiel", Szenenart::EllipseEllipse, "......"},
+    {"Verschiebung", Szenenart::AffineAbbildung, "......"},
+    {"Zentrische Streckung", Szenenart::AffineAbbildung, "......"},
+    {"Punktspiegelung", Szenenart::AffineAbbildung, "......"},
+    {"Parallelstreckung", Szenenart::AffineAbbildung, "......"},
+    {"Schrägspiegelung", Szenenart::AffineAbbildung, "......"},
+    {"Euler-Affinität", Szenenart::AffineAbbildung, "......"},
+    {"Streckspiegelung", Szenenart::AffineAbbildung, "......"},
+    {"Schubparallelstreckung", Szenenart::AffineAbbildung, "......"},
+    {"Schubspiegelung", Szenenart::AffineAbbildung, "......"},
+    {"Scherung", Szenenart::AffineAbbildung, "......"},
+    {"Scherstreckung", Szenenart::AffineAbbildung, "......"},
+    {"Schubscherung", Szenenart::AffineAbbildung, "......"},
+    {"Drehung", Szenenart::AffineAbbildung, "......"},
+    {"Drehstreckung", Szenenart::AffineAbbildung, "......"},
 };
 // clang-format on
 

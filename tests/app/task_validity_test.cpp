@@ -98,6 +98,12 @@ const Fall faelle[] = {
     {"N3x33x31Click", "1 0 2 -1 1 -1 2 -1 1 0 1 -1 2 -2 -1 1 0 -2", A::Matmult3, ""},
     {"N22Matrix1Click", "1 2 1 0 1 1", A::Matrix2Vektor, ""},
     {"N3x3Matrix2Click", "1 0 2 -1 1 -1 2 -1 1 1 1 1", A::Matrix3Vektor, ""},
+    {"Abbildung11Click", "2 0 0 -1 1 0", A::AffineAbbildung, ""},
+    {"Abbildung21Click", "1 0 1 1 0 0", A::AffineAbbildung, ""},
+    {"Abbildung31Click", "0 1 -1 0 0 0", A::AffineAbbildung, ""},
+    {"N3PunkteundBildpunkte1Click", "1 1 1 0 0 1 3 2 3 0 0 2", A::AffineAbbildung, ""},
+    {"PunkteundFixpunkte1Click", "1 1 3 2 1 0 0 1", A::AffineAbbildung, ""},
+    {"PunkteundFixpunktgerade1Click", "1 1 3 2 1 1 1", A::AffineAbbildung, ""},
 };
 // clang-format on
 

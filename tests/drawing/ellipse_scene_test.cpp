@@ -43,7 +43,7 @@ TEST(EllipseScene, ImpossibleAfterAnEditDrawsNoEllipse) {
     b.draw();
     EXPECT_GT(b.in(Gelb, 1, Solid), 80u); // the curve's chords
     // A horizontal tangent through M leaves no ellipse.
-    b.szene.SzeneEllipse.t = {0, 1, 1, Aqua};
+    b.szene.SzeneEllipse.t = {0, 1, 1, Aqua, {}};
     Bericht_schreiben(b.sheet, b.szene);
     EXPECT_TRUE(b.hat("Ellipse unmöglich !"));
     b.draw();
@@ -52,7 +52,7 @@ TEST(EllipseScene, ImpossibleAfterAnEditDrawsNoEllipse) {
 
     EllipsenBild f(Szenenart::EllipseFPT);
     f.szene.SzeneEllipse.P = f.szene.SzeneEllipse.F1; // moved onto y = 2: P = F
-    f.szene.SzeneEllipse.t = {0, 1, 2, Aqua};
+    f.szene.SzeneEllipse.t = {0, 1, 2, Aqua, {}};
     Bericht_schreiben(f.sheet, f.szene);
     EXPECT_TRUE(f.hat("Exakte Ellipse unmöglich !"));
 }
@@ -100,8 +100,8 @@ TEST(EllipseScene, ClickedSlopeAndInterceptChangeTheLine) {
     EXPECT_TRUE(b.hat("g:y=-0.3*x + 3"));
     b.klick(b.sheet.anker.zahl2[5], false);
     EXPECT_TRUE(b.hat("g:y=-0.3*x + 2.8"));
-    EXPECT_EQ(b.szene.SzeneEllipse.t.v, 2);   // v stays
-    b.szene.SzeneEllipse.t = {2, 0, 5, Aqua}; // x = 2.5
+    EXPECT_EQ(b.szene.SzeneEllipse.t.v, 2);       // v stays
+    b.szene.SzeneEllipse.t = {2, 0, 5, Aqua, {}}; // x = 2.5
     Bericht_schreiben(b.sheet, b.szene);
     b.klick(b.sheet.anker.zahl2[4]);
     EXPECT_TRUE(b.hat("g: x = 2.7"));

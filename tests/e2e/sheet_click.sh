@@ -4,9 +4,10 @@
 # sheet with the left and then the right mouse button, and checks from screenshots that the
 # sheet and the drawing changed each time. Then the plane triangle: "2-dim. Geometrie ›
 # Dreieck › Dreieck (Beispiel)" by keys, a click on A's x on the sheet, and the corner C dragged
-# with the mouse. Last the ellipse: "2-dim. Geometrie › Ellipse › Mittelpunkt und Achsen ›
+# with the mouse. Then the ellipse: "2-dim. Geometrie › Ellipse › Mittelpunkt und Achsen ›
 # Beispiel" by keys, "Konstruktion zeigen" from the drawing's context menu, and the upper vertex
-# dragged across the centre. The screenshots stay in SHOTS_DIR for a reviewer.
+# dragged across the centre. Last an affine example and the triangle with its image, both from
+# the menu. The screenshots stay in SHOTS_DIR for a reviewer.
 #
 #   sheet_click.sh QUILLON SHEET_LOCATOR SHOTS_DIR
 #
@@ -189,18 +190,23 @@ changed=$(differing 5-plane-click 6-plane-drag "$drawing_box")
 echo "plane drag: C moved from ($cx, $cy), the report and $changed pixels of the drawing changed"
 
 # --- The ellipse example: the second entry of "2-dim. Geometrie", its first group, "Beispiel".
-# In plane mode the walk skips the disabled 3-D menus: "Datei", "Matrizen", "2-dim. Geometrie". ---
+# ---
 beispiel="2-dim. Geometrie/Ellipse/Mittelpunkt und Achsen/Beispiel"
 QT_QPA_PLATFORM=offscreen "$quillon" --example "$beispiel" --sheet "$work/ellipse.png" \
     >/dev/null || fail "headless ellipse example"
 QT_QPA_PLATFORM=offscreen "$quillon" --example "$beispiel" --task "Ellipse/Konstruktion zeigen" \
     --sheet "$work/ellipse-k.png" >/dev/null || fail "headless ellipse construction"
-xdotool key alt
-sleep 0.3
-xdotool key Right Right Down Down
-sleep 0.3
-xdotool key Right
-sleep 0.3
+# In plane mode the arrow keys skip the disabled menus, so "2-dim. Geometrie" is opened with a
+# click on its caption in the menu bar; the keys go on from there: $1 entries down, then open.
+geometry_menu() {
+    xdotool mousemove --sync 590 8 click 1 mousemove --sync 1300 700
+    sleep 0.3
+    for _ in $(seq "$1"); do xdotool key Down; done
+    sleep 0.3
+    xdotool key Right
+    sleep 0.3
+}
+geometry_menu 2
 xdotool key Right
 sleep 0.3
 xdotool key Return
@@ -240,6 +246,34 @@ shot 9-ellipse-drag
 changed=$(differing 8-ellipse-construction 9-ellipse-drag "$drawing_box")
 [ "$changed" -gt 100 ] || fail "the drawing did not follow the dragged vertex ($changed pixels)"
 echo "ellipse drag: S3 moved from ($cx, $cy), the report and $changed pixels of the drawing changed"
+
+# --- Affine maps: "Affine Abbildungen › Beispiele › Drehung" (the 13th example), then the
+# triangle of "Objekte - Bildobjekte" (its fifth submenu, third entry). ---
+a="2-dim. Geometrie/Affine Abbildungen"
+QT_QPA_PLATFORM=offscreen "$quillon" --example "Drehung" --sheet "$work/drehung.png" \
+    >/dev/null || fail "headless affine example"
+QT_QPA_PLATFORM=offscreen "$quillon" --example "Drehung" \
+    --task "$a/Objekte - Bildobjekte/Dreieck --> Bilddreieck" --sheet "$work/bilddreieck.png" \
+    >/dev/null || fail "headless affine triangle"
+geometry_menu 3
+xdotool key Right
+sleep 0.3
+for _ in $(seq 12); do xdotool key Down; done
+xdotool key Return
+wait_for_sheet "$work/drehung.png" 10-affine-example >/dev/null ||
+    fail "the rotation's report did not appear on the sheet"
+changed=$(differing 9-ellipse-drag 10-affine-example "$drawing_box")
+[ "$changed" -gt 100 ] || fail "the drawing did not show the map ($changed pixels)"
+geometry_menu 3
+for _ in $(seq 4); do xdotool key Down; done
+xdotool key Right
+sleep 0.3
+xdotool key Down Down Return
+wait_for_sheet "$work/bilddreieck.png" 11-affine-triangle >/dev/null ||
+    fail "the triangle and its image did not appear on the sheet"
+changed=$(differing 10-affine-example 11-affine-triangle "$drawing_box")
+[ "$changed" -gt 100 ] || fail "the drawing did not show the triangles ($changed pixels)"
+echo "affine: the rotation and the triangle with its image, $changed pixels of the drawing changed"
 
 kill -0 "$app_pid" 2>/dev/null || fail "the program has ended"
 echo "screenshots:"

@@ -21,7 +21,7 @@ std::string ab(const TEllipse2& E) {
     return t(E.M.x) + " " + t(E.M.y) + " " + t(E.a) + " " + t(E.b);
 }
 TGeradeGl2 g(double u, double v, double w) {
-    return {u, v, w, 0};
+    return {u, v, w, 0, {}};
 }
 // The left side of the equation at P, minus 1: zero on the curve.
 double aufKurve(const TEllipse2& E, const TPunkt2& P) {
@@ -159,7 +159,7 @@ TEST(Ellipse, SeededAgainstTheEquation) {
         const EllipsenDaten d = Ellipse_berechnen(A::EllipsePunkt, in);
         EXPECT_EQ(d.lage == 2, aufKurve(E, in.P) > 0);
         EXPECT_EQ(d.anzahl, d.lage == 2 ? 2 : 0);
-        in.t = {-l.m, 1, l.c, 0};
+        in.t = {-l.m, 1, l.c, 0, {}};
         EXPECT_EQ(Ellipse_berechnen(A::EllipseGerade, in).anzahl, lage);
         if (d.anzahl == 2) {
             for (const Gerade2MC* t12 : {&d.t1, &d.t2}) EXPECT_EQ(LageEllipseGerade(d.E, *t12), 1);
@@ -176,7 +176,7 @@ TEST(Ellipse, SeededAgainstTheEquation) {
             EXPECT_NEAR(mpq.E.b, E.b, 1e-6 * E.b);
         }
         in.E.a = E.a;
-        in.t = tp.senkrecht ? TGeradeGl2{1, 0, tp.k, 0} : TGeradeGl2{-tp.m, 1, tp.c, 0};
+        in.t = tp.senkrecht ? TGeradeGl2{1, 0, tp.k, 0, {}} : TGeradeGl2{-tp.m, 1, tp.c, 0, {}};
         const EllipsenDaten mat = Ellipse_berechnen(A::MittelpunktAchseTangente, in);
         if (mat.moeglich && !tp.senkrecht) {
             EXPECT_NEAR(mat.E.b, E.b, 1e-6 * E.b);
