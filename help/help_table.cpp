@@ -65,7 +65,7 @@ constexpr HelpKind rows[] = {
     {A::EllipsePunkt, "Ellipse_und_Punkt.rtf", "Ellipse und Punkt", writeEllipse},
     {A::EllipseGerade, "Ellipse_mit_Gerade.rtf", "Ellipse und Gerade", writeEllipse},
     {A::EllipseEllipse, "Ellipse_und_Ellipse.rtf", "Zwei Ellipsen", writeEllipse},
-    {A::AffineAbbildung, "Affine_abbildungen.rtf", nullptr},
+    {A::AffineAbbildung, "Affine_abbildungen.rtf", "Affine Abbildung", writeAffineMap},
 };
 
 } // namespace

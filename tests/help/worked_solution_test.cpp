@@ -1,11 +1,13 @@
 // The worked solutions: every writer through each of its cases, with the key lines and numbers
 // worked out by hand, and every task kind with a writer or a page in the table.
+#include "affine/analysis.h"
 #include "help/help_table.h"
 #include "plane/ellipse_task.h"
 #include "plane/triangle.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
 namespace {
@@ -42,8 +44,22 @@ Fall ell(E art, std::function<void(EllipsenEingabe&)> aendern, std::vector<const
             std::move(zeilen)};
 }
 const auto bsp = [](EllipsenEingabe&) {};
-const auto gl = [](double u, double v, double w) { return TGeradeGl2{u, v, w, 0}; };
+const auto gl = [](double u, double v, double w) { return TGeradeGl2{u, v, w, 0, "g"}; };
 const auto P2 = [](double x, double y) { return punkt2(x, y); };
+
+// An affine map in slot 1 (its numbers column by column: a11, a21, a12, a22, b1, b2) with the
+// objects that `objekte` sets.
+Fall abb(std::array<double, 6> w, std::function<void(AffineObjekte&)> objekte,
+         std::vector<const char*> zeilen) {
+    return {Szenenart::AffineAbbildung,
+            [=](Szene& z) {
+                z.Abbildungen.Abb[0] = affine::abbildung(w[0], w[1], w[2], w[3], w[4], w[5]);
+                objekte(z.Affin);
+            },
+            std::move(zeilen)};
+}
+const auto ohne = [](AffineObjekte&) {};
+constexpr double s3 = 0.866025404; // sin 60°
 
 const Fall faelle[] = {
     {A::Punkt,
@@ -344,6 +360,52 @@ const Fall faelle[] = {
     ell(E::ZweiEllipsen, [](auto& in) { in.E2.a = 1, in.E2.b = 2; },
         {"x² < 0: keine Schnittpunkte"}),
     ell(E::ZweiEllipsen, [](auto& in) { in.E2.a = 4, in.E2.b = 2; }, {"< 0: keine Schnittpunkte"}),
+    abb({0.5, s3, -s3, 0.5, 0, 0},
+        [](auto& o) { o.Punkt1 = o.Kreis = true, o.A = P2(2, 0), o.A.Name = "A", o.r = 1; },
+        {"= 0.5·0.5 - (-0.866)·0.866 = 1", "F(0/0)", "k^2 + (-1)*k + (1) = 0", "= -0.75", "Δ < 0",
+         "D R E H U N G:", "-/(1) = 1", "= 0.5  ==> Drehwinkel φ = 60°", "A(2/0)  -->  A´(1/1.732)",
+         "A´ = D·π·r² = 1·3.142 = 3.142"}),
+    abb({1, 0, 0, 1, 1, 1}, ohne,
+        {"A = E, b <> o", "kein Fixpunkt !", "Jede Richtung ist fix !",
+         "VERSCHIEBUNG:", "Richtung (1/1)"}),
+    abb({1, 0, 1, 1, 0, 0}, ohne,
+        {"D = Dx = Dy = 0", "Fixpunktgerade", "k = -p/2 = 1", "v1 = (1/0)", "SCHERUNG:"}),
+    abb({2, 0, 0, -2, 0, 0},
+        [](auto& o) { o.Dreieck = true, o.D[0] = P2(0, 0), o.D[1] = P2(1, 0), o.D[2] = P2(0, 1); },
+        {"2·(-2) - 0·0 = -4", "k1 = 2,  k2 = -2", "v1 = (1/0)", "v2 = (0/1)", "STRECKSPIEGELUNG !",
+         "C(0/1)  -->  C´(0/-2)", "A = 0.5,  Bildfläche A´ = |D|·A = 2"}),
+    abb({1, 0, 0, 0, 0, 0},
+        [](auto& o) { o.Urbild = o.Gerade = true, o.H = P2(1, 2), o.g = gl(1, 1, 1); },
+        {"D = 0: die Abbildung ist nicht umkehrbar.", "k1 = 1,  k2 = 0", "PARALLELSTRECKUNG:",
+         "P(0/1)  -->  P´(0/0)", "g´: 0·x + 1·y = 0", "Kann Urbildpunkt nicht berechnen !"}),
+    abb({2, 0, 0, 3, 1, 0}, [](auto& o) { o.Urbild = true, o.H = P2(5, 6); },
+        {"Dx = -1·2 - 0·0 = -2", "F(-1/0)", "2.5 ± 0.5", "k1 = 3,  k2 = 2", "EULER-AFFINITÄT !",
+         "Fixgerade: x = -1", "P´(5/6)  -->  P(2/2)"}),
+    abb({},
+        [](auto& o) {
+            o.DreiPunkte = true;
+            const TPunkt2 u[3] = {P2(0, 0), P2(1, 0), P2(0, 1)},
+                          b[3] = {P2(1, 1), P2(3, 1), P2(1, 2)};
+            for (int i = 0; i < 3; ++i) o.Urbilder[i] = u[i], o.Bilder[i] = b[i];
+        },
+        {"d = ux·vy - uy·vx = 1·1 - 0·0 = 1", "(2·1 - 0·0)/1 = 2", "= (1/1) - (0/0) = (1/1)",
+         "D = 0, aber Dx oder Dy <> 0", "SCHUBPARALLELSTRECKUNG:", "Fixgerade: x = -1"}),
+    abb({},
+        [](auto& o) {
+            o.DreiPunkte = true;
+            for (int i = 0; i < 3; ++i) o.Urbilder[i] = o.Bilder[i] = P2(i, i);
+        },
+        {"= 1·2 - 1·2 = 0", "Kann Abbildung nicht berechnen !"}),
+    {Szenenart::AffineAbbildung,
+     [](Szene& z) { // map 1 after map 2: x´ = 2x + (1/0)
+         AffineSlots& a = z.Abbildungen;
+         a.Erste = affine::abbildung(1, 0, 0, 1, 1, 0);
+         a.Zweite = affine::abbildung(2, 0, 0, 2, 0, 0);
+         a.Abb[0] = Verkettung(a.Erste, a.Zweite);
+         a.Verkettung = true, a.erste = 1, a.zweite = 2;
+     },
+     {"erst Abb.2, dann Abb.1:", "A = A1·A2,  b = A1·b2 + b1:", "F(-1/0)",
+      "ZENTRISCHE STRECKUNG:"}},
 };
 
 std::string loesung(const Fall& f) {
