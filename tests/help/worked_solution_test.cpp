@@ -362,8 +362,9 @@ const Fall faelle[] = {
     ell(E::ZweiEllipsen, [](auto& in) { in.E2.a = 4, in.E2.b = 2; }, {"< 0: keine Schnittpunkte"}),
     abb({0.5, s3, -s3, 0.5, 0, 0},
         [](auto& o) { o.Punkt1 = o.Kreis = true, o.A = P2(2, 0), o.A.Name = "A", o.r = 1; },
-        {"= 0.5·0.5 - (-0.866)·0.866 = 1", "F(0/0)", "k^2 + (-1)*k + (1) = 0", "= -0.75", "Δ < 0",
-         "D R E H U N G:", "-/(1) = 1", "= 0.5  ==> Drehwinkel φ = 60°", "A(2/0)  -->  A´(1/1.732)",
+        {"x`= |   0.5 -0.866 | · x + | 0 |", "= 0.5·0.5 - (-0.866)·0.866 = 1", "F(0/0)",
+         "k^2 + (-1)*k + (1) = 0", "= -0.75", "Δ < 0", "D R E H U N G:", "-/(1) = 1",
+         "= 0.5  ==> Drehwinkel φ = 60°", "A(2/0)  -->  A´(1/1.732)",
          "A´ = D·π·r² = 1·3.142 = 3.142"}),
     abb({1, 0, 0, 1, 1, 1}, ohne,
         {"A = E, b <> o", "kein Fixpunkt !", "Jede Richtung ist fix !",
@@ -373,7 +374,7 @@ const Fall faelle[] = {
     abb({2, 0, 0, -2, 0, 0},
         [](auto& o) { o.Dreieck = true, o.D[0] = P2(0, 0), o.D[1] = P2(1, 0), o.D[2] = P2(0, 1); },
         {"2·(-2) - 0·0 = -4", "k1 = 2,  k2 = -2", "v1 = (1/0)", "v2 = (0/1)", "STRECKSPIEGELUNG !",
-         "C(0/1)  -->  C´(0/-2)", "A = 0.5,  Bildfläche A´ = |D|·A = 2"}),
+         "A(0/0)  -->  A´(0/0)", "C(0/1)  -->  C´(0/-2)", "A = 0.5,  Bildfläche A´ = |D|·A = 2"}),
     abb({1, 0, 0, 0, 0, 0},
         [](auto& o) { o.Urbild = o.Gerade = true, o.H = P2(1, 2), o.g = gl(1, 1, 1); },
         {"D = 0: die Abbildung ist nicht umkehrbar.", "k1 = 1,  k2 = 0", "PARALLELSTRECKUNG:",
@@ -396,6 +397,12 @@ const Fall faelle[] = {
             for (int i = 0; i < 3; ++i) o.Urbilder[i] = o.Bilder[i] = P2(i, i);
         },
         {"= 1·2 - 1·2 = 0", "Kann Abbildung nicht berechnen !"}),
+    abb({},
+        [](auto& o) {
+            o.Fixgerade = true, o.f = gl(0, 1, 0), o.FG[0] = P2(0, 1), o.FG[1] = P2(0, 2);
+        },
+        {"Fixpunktgerade: 0·x + 1·y = 0", "F1(0/0), F2(1/0)",
+         "a22 = (Vy·ux - Uy·vx)/d = (-2·0 - (-2)·1)/1 = 2", "PARALLELSTRECKUNG:"}),
     {Szenenart::AffineAbbildung,
      [](Szene& z) { // map 1 after map 2: x´ = 2x + (1/0)
          AffineSlots& a = z.Abbildungen;
