@@ -53,7 +53,19 @@ constexpr HelpKind rows[] = {
     {A::LineareAbh3, "Lineare_Abhaengigkeit.rtf", "Lineare Abhängigkeit", writeLinearDependence},
     {A::LineareAbh4, "Lineare_Abhaengigkeit.rtf", "Lineare Abhängigkeit", writeLinearDependence},
     {A::Dreieck2, "Dreieck_in_Ebene.rtf", "Dreieck in der Ebene", writePlaneTriangle},
-    {A::AffineAbbildung, "Affine_abbildungen.rtf", nullptr},
+    {A::EllipseMab, "Ellipse.rtf", "Ellipse aus Mittelpunkt und Halbachsen", writeEllipse},
+    {A::EllipseEP, "Ellipse_eP.rtf", "Ellipse aus Exzentrizität und Punkt", writeEllipse},
+    {A::EllipseAT, "Ellipse_aT.rtf", "Ellipse aus Achse und Tangente", writeEllipse},
+    {A::EllipseFFP, "Ellipse_FP.rtf", "Ellipse aus Brennpunkten und Punkt", writeEllipse},
+    {A::EllipseFPT, "Ellipse_FtP.rtf", "Ellipse aus Brennpunkt, Punkt und Tangente", writeEllipse},
+    {A::EllipseFT, "Ellipse_Ft.rtf", "Ellipse aus Brennpunkt und Tangente", writeEllipse},
+    {A::EllipseMPQ, "Ellipse_MPQ.rtf", "Ellipse aus Mittelpunkt und 2 Punkten", writeEllipse},
+    {A::EllipseMAT, "Ellipse_Mat.rtf", "Ellipse aus Mittelpunkt, Achse a und Tangente",
+     writeEllipse},
+    {A::EllipsePunkt, "Ellipse_und_Punkt.rtf", "Ellipse und Punkt", writeEllipse},
+    {A::EllipseGerade, "Ellipse_mit_Gerade.rtf", "Ellipse und Gerade", writeEllipse},
+    {A::EllipseEllipse, "Ellipse_und_Ellipse.rtf", "Zwei Ellipsen", writeEllipse},
+    {A::AffineAbbildung, "Affine_abbildungen.rtf", "Affine Abbildung", writeAffineMap},
 };
 
 } // namespace

@@ -26,3 +26,7 @@ void writeTripleProduct(SolutionText& out, const Szene& z);
 void writeTetrahedron(SolutionText& out, const Szene& z);
 void writePlaneTriangle(SolutionText& out, const Szene& z);
 void writeLinearDependence(SolutionText& out, const Szene& z);
+// All eleven ellipse tasks; the scene's kind says which.
+void writeEllipse(SolutionText& out, const Szene& z);
+// The affine map shown, with its definition by points and its mapped objects.
+void writeAffineMap(SolutionText& out, const Szene& z);

@@ -120,21 +120,31 @@ bool EllipseAusBrennpunktenPunkt(const TPunkt2& F1, const TPunkt2& F2, const TPu
 }
 
 bool EllipseAusBrennpunktPunktTangente(const TPunkt2& F, const TPunkt2& P, const TGeradeGl2& t,
-                                       TEllipse2& E, TPunkt2& B, TPunkt2& F2) {
+                                       TEllipse2& E, TPunkt2& B, TPunkt2& F2,
+                                       FPTSchritte* schritte) {
+    FPTSchritte r;
+    const auto ende = [&](bool gut) {
+        if (schritte) *schritte = r;
+        return gut;
+    };
     Gerade2MC g;
     B = P;
     F2 = punkt2(F.x, F.y, F.Farbe, "F2");
-    if (!alsSteigungsform(t, g) || g.senkrecht) return fertig(E, 0, 0, 0, 0);
-    double m = g.m;
-    B.y = m * P.x + g.c;
+    if (!alsSteigungsform(t, g) || g.senkrecht) return ende(fertig(E, 0, 0, 0, 0));
+    r.m = g.m;
+    B.y = r.m * P.x + g.c;
     // Below the focus the figure is mirrored at y = F.y, where the ellipse is symmetric.
-    double py = B.y;
+    r.By = B.y;
     if (g.c - F.y < 0) {
-        m = -m;
-        py = 2 * F.y - py;
+        r.gespiegelt = true;
+        r.m = -r.m;
+        r.By = 2 * F.y - r.By;
     }
+    const double m = r.m, py = r.By;
     const double s = groesse({F.x, F.y, P.x, py});
-    if (tolerance::isZero(plane::distance(F, punkt2(P.x, py)), s)) return fertig(E, 0, 0, 0, 0);
+    if (tolerance::isZero(plane::distance(F, punkt2(P.x, py)), s))
+        return ende(fertig(E, 0, 0, 0, 0));
+    r.winkel = true;
     double phi = pi / 2;
     if (!tolerance::areEqual(P.x, F.x, s)) {
         const double st = (py - F.y) / (P.x - F.x);
@@ -148,15 +158,18 @@ bool EllipseAusBrennpunktPunktTangente(const TPunkt2& F, const TPunkt2& P, const
         if (m > 0) psi += pi;
     }
     const double delta = pi - psi - phi, rho = pi - phi - 2 * delta;
+    r.phi = phi, r.psi = psi, r.delta = delta, r.rho = rho;
     // ρ ≤ 0 leaves no triangle F, P, F2 (sin ρ = 0 would divide by zero).
-    if (rho < 0 || tolerance::isZero(std::sin(rho), 1)) return fertig(E, 0, 0, 0, 0);
+    if (rho < 0 || tolerance::isZero(std::sin(rho), 1)) return ende(fertig(E, 0, 0, 0, 0));
+    r.dreieck = true;
     const double d = std::hypot(P.x - F.x, py - F.y);
     const double e = std::sin(2 * delta) * d / std::sin(rho) / 2;
+    r.d = d, r.e = e;
     F2.x = delta <= pi / 2 ? F.x - 2 * e : F.x + 2 * e;
     const double a = (d + std::hypot(P.x - F2.x, py - F2.y)) / 2;
     const double b2 = a * a - e * e;
-    if (b2 < 0 || e < 0) return fertig(E, 0, 0, a, 0);
-    return fertig(E, (F.x + F2.x) / 2, F.y, a, std::sqrt(b2), "E");
+    if (b2 < 0 || e < 0) return ende(fertig(E, 0, 0, a, 0));
+    return ende(fertig(E, (F.x + F2.x) / 2, F.y, a, std::sqrt(b2), "E"));
 }
 
 bool EllipseAusBrennpunktTangente(const TPunkt2& F, const TGeradeGl2& t, TEllipse2& E) {
@@ -214,14 +227,7 @@ bool TangenteImPunkt(const TEllipse2& E, const TPunkt2& P, Gerade2MC& t) {
     return std::isfinite(t.m) && std::isfinite(t.c);
 }
 
-namespace {
-
-// The quadratic of the centred line y = m·x + c' with the ellipse: x² + p·x + q = 0; D is
-// (p/2)² − q.
-struct Quadratisch {
-    double p, q, D, c;
-};
-Quadratisch quadratisch(const TEllipse2& E, const Gerade2MC& g) {
+Quadratisch EllipseGeradeGleichung(const TEllipse2& E, const Gerade2MC& g) {
     const double a2 = E.a * E.a, b2 = E.b * E.b;
     const double c = g.m * E.M.x + g.c - E.M.y;
     const double n = b2 + a2 * g.m * g.m;
@@ -229,15 +235,13 @@ Quadratisch quadratisch(const TEllipse2& E, const Gerade2MC& g) {
     return {p, q, p * p / 4 - q, c};
 }
 
-} // namespace
-
 int LageEllipseGerade(const TEllipse2& E, const Gerade2MC& g) {
     if (g.senkrecht) {
         const double d = std::fabs(g.k - E.M.x), a = std::fabs(E.a);
         if (tolerance::areEqual(d, a, std::fabs(E.M.x))) return 1;
         return d < a ? 2 : 0;
     }
-    double D = quadratisch(E, g).D;
+    double D = EllipseGeradeGleichung(E, g).D;
     if (std::fabs(D) < 1e-7) D = 0;
     return D < 0 ? 0 : D == 0 ? 1 : 2;
 }
@@ -253,7 +257,7 @@ bool SchnittEllipseGerade(const TEllipse2& E, const Gerade2MC& g, TPunkt2& S1, T
         S2 = plane::with(S2, x + E.M.x, -y + E.M.y);
         return true;
     }
-    Quadratisch k = quadratisch(E, g);
+    Quadratisch k = EllipseGeradeGleichung(E, g);
     if (std::fabs(k.D) < 1e-8) k.D = 0;
     if (!(k.D >= 0)) return false;
     const double x1 = -k.p / 2 + std::sqrt(k.D), x2 = -k.p / 2 - std::sqrt(k.D);

@@ -45,8 +45,18 @@ bool EllipseAusBrennpunktenPunkt(const TPunkt2& F1, const TPunkt2& F2, const TPu
                                  TEllipse2& E, Gerade2MC& tp);
 // The focus F, the abscissa of P and the tangent t (not vertical): the point of contact B (P
 // moved onto t) and the second focus F2 on the horizontal line through F.
+// `schritte`, when given, receives the intermediate values (for the worked solution).
+struct FPTSchritte {
+    bool gespiegelt = false; // the tangent lies below F: the figure is mirrored at y = F.y
+    double m = 0, By = 0;    // the slope and B's ordinate after the mirroring
+    bool winkel = false;     // the angles below were computed (B differs from F)
+    double phi = 0, psi = 0, delta = 0, rho = 0; // radians
+    bool dreieck = false;                        // ρ > 0: d and e below were computed
+    double d = 0, e = 0;                         // |FB| and the linear eccentricity
+};
 bool EllipseAusBrennpunktPunktTangente(const TPunkt2& F, const TPunkt2& P, const TGeradeGl2& t,
-                                       TEllipse2& E, TPunkt2& B, TPunkt2& F2);
+                                       TEllipse2& E, TPunkt2& B, TPunkt2& F2,
+                                       FPTSchritte* schritte = nullptr);
 bool EllipseAusBrennpunktTangente(const TPunkt2& F, const TGeradeGl2& t, TEllipse2& E);
 bool EllipseAusMittelpunktZweiPunkten(const TPunkt2& M, const TPunkt2& P, const TPunkt2& Q,
                                       TEllipse2& E);
@@ -56,6 +66,13 @@ bool EllipseAusMittelpunktAchseTangente(const TPunkt2& M, double a, const TGerad
 // The line x·P'.x/a² + y·P'.y/b² = 1 with P' = P − M: the tangent at P on the ellipse, the
 // polar of P outside. False for P = M (no such line).
 bool TangenteImPunkt(const TEllipse2& E, const TPunkt2& P, Gerade2MC& t);
+// The line y = m·x + c put into the ellipse, in coordinates relative to the centre: with
+// c' = m·M.x + c − M.y (the intercept seen from M) the abscissas solve x² + p·x + q = 0; D is
+// (p/2)² − q.
+struct Quadratisch {
+    double p, q, D, c;
+};
+Quadratisch EllipseGeradeGleichung(const TEllipse2& E, const Gerade2MC& g);
 // 0: the line misses the ellipse, 1: it touches it (the discriminant within 1e-7 of 0), 2: it
 // cuts it. A vertical line compares its distance from the centre with a.
 int LageEllipseGerade(const TEllipse2& E, const Gerade2MC& g);

@@ -1,10 +1,13 @@
 // The worked solutions: every writer through each of its cases, with the key lines and numbers
 // worked out by hand, and every task kind with a writer or a page in the table.
+#include "affine/analysis.h"
 #include "help/help_table.h"
+#include "plane/ellipse_task.h"
 #include "plane/triangle.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
 namespace {
@@ -29,6 +32,34 @@ const TGerade gBsp = G(P(2, 2, 2), P(-1, 2, 1));
 const auto x1 = [](double x, double y, double z) -> TGerade { return G(P(x, y, z), P(1, 0, 0)); };
 const auto x12 = [](double h) -> TEbene { return EP(P(0, 0, h), P(1, 0, 0), P(0, 1, 0)); };
 const TKugel kBsp = KM(P(2, 1, 3), 4);
+
+// An ellipse task: its example, changed by `aendern`.
+using E = Ellipsenart;
+Fall ell(E art, std::function<void(EllipsenEingabe&)> aendern, std::vector<const char*> zeilen) {
+    return {ellipsenSzene(art),
+            [=](Szene& z) {
+                z.SzeneEllipse = Ellipse_Beispiel(art);
+                aendern(z.SzeneEllipse);
+            },
+            std::move(zeilen)};
+}
+const auto bsp = [](EllipsenEingabe&) {};
+const auto gl = [](double u, double v, double w) { return TGeradeGl2{u, v, w, 0, "g"}; };
+const auto P2 = [](double x, double y) { return punkt2(x, y); };
+
+// An affine map in slot 1 (its numbers column by column: a11, a21, a12, a22, b1, b2) with the
+// objects that `objekte` sets.
+Fall abb(std::array<double, 6> w, std::function<void(AffineObjekte&)> objekte,
+         std::vector<const char*> zeilen) {
+    return {Szenenart::AffineAbbildung,
+            [=](Szene& z) {
+                z.Abbildungen.Abb[0] = affine::abbildung(w[0], w[1], w[2], w[3], w[4], w[5]);
+                objekte(z.Affin);
+            },
+            std::move(zeilen)};
+}
+const auto ohne = [](AffineObjekte&) {};
+constexpr double s3 = 0.866025404; // sin 60°
 
 const Fall faelle[] = {
     {A::Punkt,
@@ -230,6 +261,158 @@ const Fall faelle[] = {
      },
      {"a = |BC| = -/((-4)² + 5²) = 6.403", "γ = 77.32°", "α + β + γ = 180°", "M(0/-0.1)",
       "H(0/2.2)", "x = 0"}},
+    ell(E::MittelpunktAchsen, bsp,
+        {"(x-2)²     (y-2)²", "-/(5² - 3²) = 4", "F1(-2/2)  F2(6/2)", "S3(2/5)  S4(2/-1)"}),
+    ell(E::MittelpunktAchsen, [](auto& in) { in.E.a = 3, in.E.b = -5, in.E.M = P2(0, 0); },
+        {"mit ihrem Betrag", "-/(5² - 3²) = 4", "y-Achse", "F1(0/-4)  F2(0/4)"}),
+    ell(E::MittelpunktAchsen, [](auto& in) { in.E.a = in.E.b = 2; }, {"ein Kreis, e = 0"}),
+    ell(E::MittelpunktAchsen, [](auto& in) { in.E.a = 0; },
+        {"a = 0 oder b = 0", "Ellipse unmöglich !"}),
+    ell(E::ExzentrizitaetPunkt, bsp,
+        {"s = 3² + 3² + 5² = 43", "A² - 43·A + 225 = 0", "21.5 + -/(21.5² - 225) = 36.903",
+         "= 6.075", "b² = a² - e² = 36.903 - 25 = 11.903", "= 3.45",
+         "-(11.903·3)/(36.903·3) = -0.323", "t: y=-0.323*x + 3.968"}),
+    ell(E::ExzentrizitaetPunkt, [](auto& in) { in.P = P2(3, 0); },
+        {"= 17 + -/(17² - 225) = 25", "b² = a² - e² = 25 - 25 = 0", "zwischen den Brennpunkten",
+         "Ellipse unmöglich !"}),
+    ell(E::AchseTangente, bsp,
+        {"m = -u/v = -1/2 = -0.5,  c = w/v = 10/2 = 5", "b² = 5² - (6·(-0.5))² = 16", "= 4",
+         "x'² + (-7.2)·x' + 12.96 = 0", "D = (p/2)² - q = (-3.6)² - 12.96 = 0", "B(3.6/3.2)"}),
+    ell(E::AchseTangente, [](auto& in) { in.t = gl(1, 1, 2); },
+        {"b² = 2² - (6·(-1))² = -32", "Ellipse unmöglich !"}),
+    ell(E::AchseTangente, [](auto& in) { in.t = gl(1, 0, 8); },
+        {"t: 1x + 0y = 8", "x = w/u = 8/1 = 8", "Mx = k - a = 8 - 6 = 2", "b = a/2 = 3", "|x'| = a",
+         "B(8/0)"}),
+    ell(E::BrennpunktePunkt, bsp,
+        {"M(-0.5/2)", "e = |F1x - Mx| = 2.5", "8.25 + -/(8.25² - 39.063) = 13.635", "= 3.693",
+         "= 2.718", "2 + 5.385 = 7.385 = 2·3.693", "= -0.677", "t: y=-0.677*x + 5.354"}),
+    ell(E::BrennpunktePunkt, [](auto& in) { in.F1 = P2(1, 4), in.F2 = P2(1, -2), in.P = P2(5, 1); },
+        {"übereinander", "e = |F1y - My| = 3", "(0/4)", "= 12.5 + -/(12.5² - 0) = 25",
+         "Zurückgetauscht: a = 4,  b = 5", "F1(1/-2)  F2(1/4)", "x = 16/4 + 1 = 5", "t: x = 5"}),
+    ell(E::BrennpunktePunkt, [](auto& in) { in.P = P2(0, 2); },
+        {"b² = a² - e² = 6.25 - 6.25 = 0", "zwischen den Brennpunkten", "Ellipse unmöglich !"}),
+    ell(E::BrennpunktePunkt, [](auto& in) { in.F2 = in.F1; }, {"F1 = F2", "Ellipse unmöglich !"}),
+    ell(E::BrennpunktPunktTangente, bsp,
+        {"By = m·Px + c = (-0.5)·2 + 1 = 0  ==> B(2/0)", "m = 0.5,  By = 2·Fy - By = 4",
+         "s = (By - Fy)/(Bx - Fx) = 2/(-5) = -0.4", "s < 0 ==> φ = -arctan(s) = 21.801°",
+         "arctan(-1/m) + 180° = 116.565°", "δ = 180° - ψ - φ = 41.634°", "= 74.932°", "= 5.385",
+         "= 2.769", "F2(1.462/2)", "M(4.231/2)", "a = (|BF1| + |BF2|)/2 = 3.728", "= 2.496"}),
+    ell(E::BrennpunktPunktTangente,
+        [](auto& in) { in.F1 = P2(0, 0), in.P = P2(3, 0), in.t = gl(-1, 1, 4); },
+        {"B(3/7)", "s > 0 ==> φ = 180° - arctan(s) = 113.199°", "= 135°",
+         "ρ = 180° - φ - 2δ = 203.199°", "= 6.667", "- (2e/0), da δ <= 90°:  F2(-13.333/0)",
+         "M(-6.667/0)", "= 10.801"}),
+    ell(E::BrennpunktPunktTangente,
+        [](auto& in) { in.F1 = P2(0, 0), in.P = P2(5.1, 0), in.t = gl(10, 1, 50); },
+        {"B(5.1/-1)", "ρ = 180° - φ - 2δ = -157.485°", "kein Dreieck",
+         "Exakte Ellipse unmöglich !"}),
+    ell(E::BrennpunktPunktTangente, [](auto& in) { in.t = gl(1, 0, 3); },
+        {"senkrechte Tangente", "Exakte Ellipse unmöglich !"}),
+    ell(E::BrennpunktTangente, bsp,
+        {"e = |F1x| = 3", "b² = (3² - 9·(-0.5)²)/((-0.5)² + 1) = 6.75/1.25 = 5.4", "= 2.324",
+         "-/(5.4 + 9) = 3.795", "D = (p/2)² - q = (-2.4)² - 5.76 = 0", "B(2.4/1.8)"}),
+    ell(E::BrennpunktTangente, [](auto& in) { in.t = gl(1, 1, 1); },
+        {"c² - e²·m² = 1² - 9·(-1)² = -8", "Ellipse unmöglich !"}),
+    ell(E::BrennpunktTangente, [](auto& in) { in.t = gl(1, 0, 5); },
+        {"a = |k| = 5", "-/(5² - 3²) = 4", "B(5/0)"}),
+    ell(E::BrennpunktTangente, [](auto& in) { in.F1.y = 1; },
+        {"nicht auf der x-Achse", "Ellipse unmöglich !"}),
+    ell(E::MittelpunktZweiPunkte, bsp,
+        {"p = P - M = (2/3.5),  q = Q - M = (-4/-2.5)", "(1)  4/a² + 12.25/b² = 1",
+         "(2)  16/a² + 6.25/b² = 1", "= -171/(-6) = 28.5", "= 171/12 = 14.25",
+         "a = 5.339,  b = 3.775", "tp: y=-0.286*x + 5.643", "tq: y=-0.8*x -3.1"}),
+    ell(E::MittelpunktZweiPunkte, [](auto& in) { in.Q = P2(0, -2.5); },
+        {"keine eindeutige", "Ellipse unmöglich !"}),
+    ell(E::MittelpunktZweiPunkte,
+        [](auto& in) { in.E.M = P2(0, 0), in.P = P2(1, 1), in.Q = P2(2, 3); },
+        {"= 5/8 = 0.625", "= -5/3 = -1.667", "b² <= 0", "Ellipse unmöglich !"}),
+    ell(E::MittelpunktAchseTangente, bsp,
+        {"c' = m·Mx + c - My = (-0.5)·2 + 5 - 1 = 3", "b² = 3² - (4·(-0.5))² = 5", "= 2.236",
+         "B(4.667/2.667)"}),
+    ell(E::MittelpunktAchseTangente, [](auto& in) { in.t = gl(1, 1, 3); },
+        {"b² = 0² - (4·(-1))² = -16", "Ellipse unmöglich !"}),
+    ell(E::MittelpunktAchseTangente, [](auto& in) { in.t = gl(1, 0, 6); },
+        {"|k - Mx| = |6 - 2| = 4,  a = 4", "b = a/2 = 2", "B(6/1)"}),
+    ell(E::MittelpunktAchseTangente, [](auto& in) { in.t = gl(1, 0, 5); },
+        {"|k - Mx| <> a", "Ellipse unmöglich !"}),
+    ell(E::EllipsePunkt, bsp,
+        {"2²/5² + 5²/3² = 0.16 + 2.778 = 2.938 > 1",
+         "außerhalb der Ellipse:", "-(9·2)/(25·5) = -0.144", "Polare: y=-0.144*x + 4.088",
+         "T1(6.629/3.133)  T2(-1.268/4.271)", "t1: y=-1.471*x + 12.882", "t2: y=0.518*x + 4.928"}),
+    ell(E::EllipsePunkt, [](auto& in) { in.P = P2(2, 3); },
+        {"0²/5² + 1²/3² = 0 + 0.111 = 0.111 < 1", "P innerhalb Ellipse:", "keine Tangente"}),
+    ell(E::EllipsePunkt, [](auto& in) { in.P = P2(7, 2); },
+        {"= 1 + 0 = 1 = 1", "P liegt auf der Ellipse:", "x = 25/5 + 2 = 7", "Tangente: x = 7"}),
+    ell(E::EllipseGerade, bsp,
+        {"c' = m·Mx + c - My = (-0.5)·(-1) + 3 - 1 = 2.5", "/15.25 = -4.098", "= -4.508", "= 8.707",
+         "D > 0", "Schnittpunkte: g mit E", "B1(4/1)", "B2(-1.902/3.951)"}),
+    ell(E::EllipseGerade, [](auto& in) { in.t = gl(1, 2, 20); },
+        {"= -72.561", "D < 0", "g außerhalb Ellipse:"}),
+    ell(E::EllipseGerade, [](auto& in) { in.t = gl(0, 1, 4); },
+        {"= 0", "eine doppelte Lösung", "g ist Tangente:", "B(-1/4)"}),
+    ell(E::EllipseGerade, [](auto& in) { in.t = gl(1, 0, 4); },
+        {"x' = k - Mx = 4 - (-1) = 5", "5 = 5", "g ist Tangente:", "B(4/1)"}),
+    ell(E::ZweiEllipsen, bsp,
+        {"D = (3·4)² - (5·5)² = -481", "x² = (60² - 100²)/(-481) = 13.306", "= 3.648", "= 2.052",
+         "P1(1.648/2.052)  P2(-5.648/2.052)", "P3(-5.648/-2.052)  P4(1.648/-2.052)"}),
+    ell(E::ZweiEllipsen, [](auto& in) { in.E2.M = P2(0, 0); }, {"Mittelpunkte sind verschieden"}),
+    ell(E::ZweiEllipsen, [](auto& in) { in.E2.a = 10, in.E2.b = 6; }, {"D = 0"}),
+    ell(E::ZweiEllipsen, [](auto& in) { in.E2.a = 1, in.E2.b = 2; },
+        {"x² < 0: keine Schnittpunkte"}),
+    ell(E::ZweiEllipsen, [](auto& in) { in.E2.a = 4, in.E2.b = 2; }, {"< 0: keine Schnittpunkte"}),
+    abb({0.5, s3, -s3, 0.5, 0, 0},
+        [](auto& o) { o.Punkt1 = o.Kreis = true, o.A = P2(2, 0), o.A.Name = "A", o.r = 1; },
+        {"x`= |   0.5 -0.866 | · x + | 0 |", "= 0.5·0.5 - (-0.866)·0.866 = 1", "F(0/0)",
+         "k^2 + (-1)*k + (1) = 0", "= -0.75", "Δ < 0", "D R E H U N G:", "-/(1) = 1",
+         "= 0.5  ==> Drehwinkel φ = 60°", "A(2/0)  -->  A´(1/1.732)",
+         "A´ = D·π·r² = 1·3.142 = 3.142"}),
+    abb({1, 0, 0, 1, 1, 1}, ohne,
+        {"A = E, b <> o", "kein Fixpunkt !", "Jede Richtung ist fix !",
+         "VERSCHIEBUNG:", "Richtung (1/1)"}),
+    abb({1, 0, 1, 1, 0, 0}, ohne,
+        {"D = Dx = Dy = 0", "Fixpunktgerade", "k = -p/2 = 1", "v1 = (1/0)", "SCHERUNG:"}),
+    abb({2, 0, 0, -2, 0, 0},
+        [](auto& o) { o.Dreieck = true, o.D[0] = P2(0, 0), o.D[1] = P2(1, 0), o.D[2] = P2(0, 1); },
+        {"2·(-2) - 0·0 = -4", "k1 = 2,  k2 = -2", "v1 = (1/0)", "v2 = (0/1)", "STRECKSPIEGELUNG !",
+         "A(0/0)  -->  A´(0/0)", "C(0/1)  -->  C´(0/-2)", "A = 0.5,  Bildfläche A´ = |D|·A = 2"}),
+    abb({1, 0, 0, 0, 0, 0},
+        [](auto& o) { o.Urbild = o.Gerade = true, o.H = P2(1, 2), o.g = gl(1, 1, 1); },
+        {"D = 0: die Abbildung ist nicht umkehrbar.", "k1 = 1,  k2 = 0", "PARALLELSTRECKUNG:",
+         "P(0/1)  -->  P´(0/0)", "g´: 0·x + 1·y = 0", "Kann Urbildpunkt nicht berechnen !"}),
+    abb({2, 0, 0, 3, 1, 0}, [](auto& o) { o.Urbild = true, o.H = P2(5, 6); },
+        {"Dx = -1·2 - 0·0 = -2", "F(-1/0)", "2.5 ± 0.5", "k1 = 3,  k2 = 2", "EULER-AFFINITÄT !",
+         "Fixgerade: x = -1", "P´(5/6)  -->  P(2/2)"}),
+    abb({},
+        [](auto& o) {
+            o.DreiPunkte = true;
+            const TPunkt2 u[3] = {P2(0, 0), P2(1, 0), P2(0, 1)},
+                          b[3] = {P2(1, 1), P2(3, 1), P2(1, 2)};
+            for (int i = 0; i < 3; ++i) o.Urbilder[i] = u[i], o.Bilder[i] = b[i];
+        },
+        {"d = ux·vy - uy·vx = 1·1 - 0·0 = 1", "(2·1 - 0·0)/1 = 2", "= (1/1) - (0/0) = (1/1)",
+         "D = 0, aber Dx oder Dy <> 0", "SCHUBPARALLELSTRECKUNG:", "Fixgerade: x = -1"}),
+    abb({},
+        [](auto& o) {
+            o.DreiPunkte = true;
+            for (int i = 0; i < 3; ++i) o.Urbilder[i] = o.Bilder[i] = P2(i, i);
+        },
+        {"= 1·2 - 1·2 = 0", "Kann Abbildung nicht berechnen !"}),
+    abb({},
+        [](auto& o) {
+            o.Fixgerade = true, o.f = gl(0, 1, 0), o.FG[0] = P2(0, 1), o.FG[1] = P2(0, 2);
+        },
+        {"Fixpunktgerade: 0·x + 1·y = 0", "F1(0/0), F2(1/0)",
+         "a22 = (Vy·ux - Uy·vx)/d = (-2·0 - (-2)·1)/1 = 2", "PARALLELSTRECKUNG:"}),
+    {Szenenart::AffineAbbildung,
+     [](Szene& z) { // map 1 after map 2: x´ = 2x + (1/0)
+         AffineSlots& a = z.Abbildungen;
+         a.Erste = affine::abbildung(1, 0, 0, 1, 1, 0);
+         a.Zweite = affine::abbildung(2, 0, 0, 2, 0, 0);
+         a.Abb[0] = Verkettung(a.Erste, a.Zweite);
+         a.Verkettung = true, a.erste = 1, a.zweite = 2;
+     },
+     {"erst Abb.2, dann Abb.1:", "A = A1·A2,  b = A1·b2 + b1:", "F(-1/0)",
+      "ZENTRISCHE STRECKUNG:"}},
 };
 
 std::string loesung(const Fall& f) {
