@@ -8,6 +8,7 @@
 #include "sheet/task_kind.h"
 
 #include <cmath>
+#include <numbers>
 
 using namespace affine;
 
@@ -63,7 +64,7 @@ void bueschelZeichnen(DrawContext& z, const Analyse& a) {
     const TFarbe f = farbe::Silber;
     if (a.fall == Eigenfall::alleRichtungen && a.fix.art == Fixart::einer) {
         for (int w = 0; w < 180; w += 15) {
-            const double r = w * 3.141592653589793 / 180;
+            const double r = w * std::numbers::pi / 180;
             ZeichneGerade2(z, {a.fix.F, punkt2(std::cos(r), std::sin(r))}, f, 1);
         }
         return;
@@ -109,7 +110,7 @@ void bildkreis(DrawContext& z, const TAbbildung2& m, const TPunkt2& M, double r)
     z.canvas.setPenColor(z.colour(Bildfarbe));
     TPunkt2 vorher;
     for (int w = 0; w <= 360; w += 3) {
-        const double t = w * 3.141592653589793 / 180;
+        const double t = w * std::numbers::pi / 180;
         const TPunkt2 P = Bildpunkt(m, punkt2(M.x + r * std::cos(t), M.y + r * std::sin(t)));
         if (w > 0) ZeichneStrecke2(z, vorher, P, 1);
         vorher = P;

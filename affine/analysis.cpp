@@ -6,12 +6,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace affine {
 
 namespace {
-
-constexpr double Pi = 3.141592653589793;
 
 // The scale of values computed from the map: its largest entry, at least 1 (so that entries of
 // a map near the identity count as zero relative to the identity's 1).
@@ -338,7 +337,7 @@ Analyse analysieren(const TAbbildung2& m) {
         a.r = std::sqrt(a.q);
         const double c = (m.a11 + m.a22) / (2 * a.r);
         // The true angle between a vector and its image, 0..180 degrees.
-        a.phi = std::acos(std::clamp(c, -1.0, 1.0)) * 180 / Pi;
+        a.phi = std::acos(std::clamp(c, -1.0, 1.0)) * 180 / std::numbers::pi;
     }
     fixgeradenSuchen(m, a);
     normalform(m, a);

@@ -4,13 +4,12 @@
 #include "affine/report_writer.h"
 
 #include <cmath>
+#include <numbers>
 #include <set>
 
 using namespace affine;
 
 namespace {
-
-constexpr double Pi = 3.141592653589793;
 
 // "g: u*x + v*y = w" with each of the three numbers anchored.
 void gleichungMitAnker(Schreiber& w, const TGeradeGl2& g, FieldAnchor* anker) {
@@ -136,7 +135,7 @@ void objekte(Schreiber& w, const Szene& z) {
         const std::string vor = "Radius: r = ";
         w.s.markField(an.affinZahl[3], w.x, vor, zahl(o.r), w.y);
         w.zeile(vor + zahl(o.r));
-        const double flaeche = Pi * o.r * o.r;
+        const double flaeche = std::numbers::pi * o.r * o.r;
         w.zeile("Flächeninhalt: A = " + zahl(flaeche));
         // The image's area is |det A|·π·r²: a reflection keeps the area positive.
         w.zeile("               A`= " + zahl(std::fabs(z.AffinDaten.analyse.D) * flaeche));

@@ -12,12 +12,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 using namespace affine;
 
 namespace {
-
-constexpr double Pi = 3.141592653589793;
 
 // A number as the affine report writes it; negative ones in brackets after an operator.
 std::string z(double v) {
@@ -316,9 +315,10 @@ void objekteLines(SolutionText& out, const TAbbildung2& m, const Analyse& a,
         out.line("Kreis --> Bild des Kreises (eine Ellipse):");
         const TPunkt2 M = benannt(o.M, "M");
         bildLines(out, m, M, Bildpunkt(m, M));
-        const double A = Pi * o.r * o.r;
+        const double A = std::numbers::pi * o.r * o.r;
         out.line("Radius: r = " + z(o.r) + ",  A = π·r² = " + z(A));
-        out.line("A´ = D·π·r² = " + z(a.D) + "·" + z(A) + " = " + z(a.D * A));
+        // A reflection has a negative determinant; the area is its absolute value.
+        out.line("A´ = |D|·π·r² = " + z(std::abs(a.D)) + "·" + z(A) + " = " + z(std::abs(a.D) * A));
     }
     if (o.Urbild) {
         out.line();
