@@ -66,8 +66,8 @@ std::span<const TaskKind> lineKinds();
 std::span<const TaskKind> planeKinds();
 std::span<const TaskKind> sphereKinds();
 std::span<const TaskKind> vectorKinds();
-// The tasks of plane geometry (the triangle; later the ellipses and affine maps), drawn in the
-// drawing window's 2-D mode.
+// The triangle in the plane (plane/triangle_drawing.cpp). It, the ellipses and the affine scene
+// are drawn in the drawing window's 2-D mode.
 std::span<const TaskKind> planeFigureKinds();
 // The eleven ellipse tasks (plane/ellipse_drawing.cpp).
 std::span<const TaskKind> ellipseKinds();
