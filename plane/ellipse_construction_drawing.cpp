@@ -194,7 +194,7 @@ std::vector<std::string> Ellipse_Konstruktionsschritte(Ellipsenart art, const El
                                "t schneidet K in H1 und H2",
                                "g1 senkrecht zu t : H1 e g1  ->  F1",
                                "g2 senkrecht zu t : H2 e g2  ->  F2",
-                               "Zeichne y1 º y durch M",
+                               "Zeichne y1 ∥ y durch M",
                                "K(F1,r=a) gescchnitten y1 = {S3, S4}",
                                "Zeichne x1 parallel zu x durch M",
                                "K(F1,r=b) geschnitten x1 = {S1, S2}"};
