@@ -93,6 +93,11 @@ TEST(PlaneDrag, ChoosesTheVertexWhereItIsDrawnAndReportsOnRelease) {
     EXPECT_TRUE(found);
     drag.drag(5, 5); // nothing chosen after the release
     EXPECT_EQ(b.szene.SzeneDreieck2[2].y, 3);
+    // A task in space has nothing to drag, and no task at all neither.
+    for (Szenenart art : {Szenenart::Punkt, Szenenart::keine}) {
+        b.szene.art = art;
+        EXPECT_FALSE(drag.press(cx + 5, cy - 5));
+    }
 }
 
 } // namespace
