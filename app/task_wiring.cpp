@@ -66,6 +66,10 @@ TaskWiring::TaskWiring(TForm1& form)
             form.befehlAusfuehren(a->handler);
     };
 
+    zeichnung->onPlaneOption = [&form, &szene = p.szene, &optionen = p.optionen] {
+        syncAffineChecks(form, szene, optionen);
+    };
+
     // Clicks on the sheet change the scene's numbers; the sphere through four points is handed
     // over again after a change, everything else is recomputed and redrawn in place.
     editing_ = std::make_unique<SheetEditing>(p.szene, p.sheet, p.meldungen);
@@ -99,5 +103,6 @@ TaskWiring::~TaskWiring() {
     zeichnung_->onPlaneDrag = {};
     zeichnung_->onPlaneRelease = {};
     zeichnung_->onAffineEntry = {};
+    zeichnung_->onPlaneOption = {};
     ergebnisse_->mausGedrueckt = {};
 }

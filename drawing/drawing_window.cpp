@@ -312,6 +312,7 @@ void TZeichnungsDlg::buildContextMenu() {
         connect(a, &QAction::triggered, this, [this, option] {
             const bool recompute = applyPlaneOption(optionen_, *option, &szene_);
             syncOptionChecks();
+            if (onPlaneOption) onPlaneOption();
             if (recompute && onPlaneRelease) onPlaneRelease();
             redraw();
         });

@@ -79,6 +79,9 @@ public:
     std::function<void()> onPlaneRelease;
     // An entry of the context group "Affine Abbildungen" was chosen (by its caption).
     std::function<void(const QString& caption)> onAffineEntry;
+    // An option of the triangle's or the ellipse's group was switched (the grid is shared with
+    // the affine entries, whose check marks live elsewhere).
+    std::function<void()> onPlaneOption;
     // Reports an error that stopped a repaint (queued, once until the next redraw request).
     // By default: beep, the program's error box, then the error's own message.
     std::function<void(const std::string& message)> onPaintError;

@@ -234,6 +234,12 @@ TEST_F(Hauptfenster, MenueleisteUndUnregistrierteEintraege) {
     EXPECT_TRUE(aktion(gitter)->isCheckable());
     form->setzeHaken("Koordinatemngitter1Click", true);
     EXPECT_TRUE(aktion(gitter)->isChecked());
+    // The grid switched from the triangle's context group shows on the affine entries as well.
+    QAction* dreieckGitter = form->zeichnung()->menuEntry(QStringLiteral("Zweidim. Dreieck"),
+                                                          QStringLiteral("mit Koordinatengitter"));
+    dreieckGitter->trigger();
+    dreieckGitter->trigger();
+    EXPECT_EQ(aktion(gitter)->isChecked(), p.optionen.Koordinatengitter);
 }
 
 TEST_F(Hauptfenster, StartzustandUndFensteranordnung) {
