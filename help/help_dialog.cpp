@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -55,6 +56,12 @@ void appendRtf(QTextDocument& doc, const RtfDocument& rtf) {
     for (const RtfParagraph& p : rtf.paragraphs) {
         QTextBlockFormat b;
         b.setAlignment(alignment(p.alignment));
+        // Twips to pixels at 96 dpi; a tab stop at the left margin lines up the text after a
+        // bullet of a hanging indent.
+        const double links = std::max(0, p.leftIndent) / 15.0;
+        b.setLeftMargin(links);
+        b.setTextIndent(std::max(-links, p.firstIndent / 15.0));
+        if (links > 0) b.setTabPositions({QTextOption::Tab(links, QTextOption::LeftTab)});
         if (first)
             c.setBlockFormat(b);
         else

@@ -50,6 +50,7 @@ struct State {
     int colour = 0;
     int unicodeSkip = 1; // \uc: characters that follow \uN as its fallback
     RtfAlignment alignment = RtfAlignment::left;
+    int leftIndent = 0, firstIndent = 0;
     Destination destination = Destination::text;
 };
 
@@ -98,7 +99,7 @@ public:
     RtfDocument read() {
         stack_.emplace_back();
         while (pos_ < in_.size()) step();
-        doc_.paragraphs.back().alignment = state().alignment;
+        closeParagraph();
         if (doc_.paragraphs.size() > 1 && doc_.paragraphs.back().runs.empty())
             doc_.paragraphs.pop_back();
         return std::move(doc_);
@@ -248,6 +249,11 @@ private:
             paragraph();
         } else if (w == "pard") {
             s.alignment = RtfAlignment::left;
+            s.leftIndent = s.firstIndent = 0;
+        } else if ((w == "li" || w == "fi") && hasValue) {
+            // A page is at most a few inches wide; larger values are clamped, not trusted.
+            (w == "li" ? s.leftIndent : s.firstIndent) =
+                static_cast<int>(std::clamp<long long>(v, -14400, 14400));
         } else if (w == "plain") {
             s.bold = s.italic = s.underline = false;
             s.halfPoints = 24;
@@ -389,9 +395,17 @@ private:
                a.rgb == b.rgb;
     }
 
+    // The paragraph takes the paragraph attributes that stand at its end, as word processors do.
+    void closeParagraph() {
+        RtfParagraph& p = doc_.paragraphs.back();
+        p.alignment = state().alignment;
+        p.leftIndent = state().leftIndent;
+        p.firstIndent = state().firstIndent;
+    }
+
     void paragraph() {
         if (state().destination != Destination::text) return;
-        doc_.paragraphs.back().alignment = state().alignment;
+        closeParagraph();
         doc_.paragraphs.emplace_back();
     }
 

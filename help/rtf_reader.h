@@ -28,6 +28,9 @@ enum class RtfAlignment { left, centre, right, justify };
 struct RtfParagraph {
     std::vector<RtfRun> runs;
     RtfAlignment alignment = RtfAlignment::left;
+    // Indents in twips (\li, \fi): the left margin, and the first line's offset from it (negative
+    // for a hanging indent, where a tab after a bullet reaches the left margin).
+    int leftIndent = 0, firstIndent = 0;
 };
 
 struct RtfDocument {

@@ -14,7 +14,8 @@ const std::string seite =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fmodern Courier "
     "New;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}"
     "{\\stylesheet{\\s0 Normal;}}{\\info{\\author Lehrer}}{\\*\\generator Writer;}"
-    "\\pard\\qc\\f0\\fs28\\b Gro\\'DFe\\b0\\par\\pard\\i kursiv\\i0  \\ul unter\\ulnone  "
+    "\\pard\\qc\\f0\\fs28\\b Gro\\'DFe\\b0\\par\\pard\\li360\\fi-240\\i kursiv\\i0  \\ul "
+    "unter\\ulnone  "
     "{\\cf1 rot}{\\f1\\fs18 mono}\\par {\\pict\\pngblip\\bin4 }{}x} \\uc1\\u8364?\\'80 "
     "\\u-10179?\\u-8704? \\{\\}\\\\\\par}";
 
@@ -25,6 +26,8 @@ TEST(RtfReader, AttributesCharactersAndSkippedGroups) {
     EXPECT_EQ(d.plainText(), "Große\nkursiv unter rotmono\n €€ \xF0\x9F\x98\x80 {}\\");
     ASSERT_EQ(d.paragraphs.size(), 3u);
     EXPECT_EQ(d.paragraphs[0].alignment, RtfAlignment::centre);
+    EXPECT_EQ(d.paragraphs[0].leftIndent, 0);
+    EXPECT_TRUE(d.paragraphs[1].leftIndent == 360 && d.paragraphs[1].firstIndent == -240);
     const RtfRun& gross = d.paragraphs[0].runs[0];
     EXPECT_TRUE(gross.bold);
     EXPECT_EQ(gross.halfPoints, 28);
